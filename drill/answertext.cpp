@@ -1,0 +1,111 @@
+#include "answertext.h"
+
+namespace drill::answertext {
+namespace {
+
+constexpr char16_t kBlank = u' ';
+
+} // namespace
+
+char16_t convertAccentKey(char16_t key)
+{
+    switch (key) {
+    case u';':
+        return u'é';
+    case u'\'':
+        return u'á';
+    case u'`':
+        return u'í';
+    case u'[':
+        return u'ñ';
+    case u'/':
+        return u'ú';
+    case u'\\':
+        return u'ó';
+    default:
+        return key;
+    }
+}
+
+QString collapseBlanks(QStringView text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == kBlank && i > 0 && text[i - 1] == kBlank)
+            continue;
+        result.append(text[i]);
+    }
+    return result;
+}
+
+QStringView chopLeadingBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && text[begin] == kBlank)
+        ++begin;
+    return text.sliced(begin);
+}
+
+QStringView chopTrailingBlanks(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == kBlank)
+        --end;
+    return text.first(end);
+}
+
+QStringView trimBlanks(QStringView text)
+{
+    return chopTrailingBlanks(chopLeadingBlanks(text));
+}
+
+bool isSentenceInitial(QStringView textBeforeCaption)
+{
+    const QStringView trimmed = trimBlanks(textBeforeCaption);
+    return trimmed.isEmpty() || trimmed == u"¡" || trimmed == u"¿";
+}
+
+bool upperCaseFirstLetter(QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const qsizetype length =
+        text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+    const QString first = text.first(length);
+    const QString upper = first.toUpper();
+    if (upper == first)
+        return false;
+    text.replace(0, length, upper);
+    return true;
+}
+
+QString joined(std::initializer_list<QStringView> pieces)
+{
+    qsizetype size = 0;
+    for (QStringView piece : pieces)
+        size += piece.size();
+    QString result;
+    result.reserve(size);
+    for (QStringView piece : pieces)
+        result.append(piece);
+    return result;
+}
+
+QString completedSentence(QStringView textBefore, QStringView answer, QStringView textAfter)
+{
+    QString sentence;
+    sentence.reserve(textBefore.size() + answer.size() + textAfter.size() + 2);
+    sentence.append(textBefore);
+    if (textAfter == u"." || textAfter == u"?" || textAfter == u"!") {
+        sentence.append(kBlank).append(answer).append(textAfter);
+    } else if (textBefore == u"¿" || textBefore == u"¡") {
+        sentence.append(answer).append(kBlank).append(textAfter);
+    } else {
+        sentence.append(kBlank).append(answer).append(kBlank).append(textAfter);
+    }
+    sentence.append(kBlank);
+    return sentence;
+}
+
+} // namespace drill::answertext
