@@ -1,0 +1,251 @@
+#include "answertext.h"
+#include "drillengine.h"
+#include "messages.h"
+#include "recordingfeedback.h"
+#include "testitems.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using drill::DrillEngine;
+using testsupport::RecordingFeedback;
+
+namespace {
+
+const QString kBeep = u"beep"_s;
+const QString kCapital = testsupport::messageEvent(drill::kCapitalTitle, drill::kCapitalWarning);
+const QString kWrong = testsupport::messageEvent(drill::kWrongAnswerTitle, drill::kWrongAnswer);
+
+// The reference behaviour of blank collapsing: replace the first pair of blanks until none is left.
+QString collapseByRepeatedReplace(QString text)
+{
+    for (qsizetype at = text.indexOf(u"  "_s); at >= 0; at = text.indexOf(u"  "_s))
+        text.replace(at, 2, u" "_s);
+    return text;
+}
+
+} // namespace
+
+class TestAnswerCheck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accentKeys_data();
+    void accentKeys();
+    void collapseMatchesRepeatedReplace_data();
+    void collapseMatchesRepeatedReplace();
+    void runningTextRules_data();
+    void runningTextRules();
+    void check_data();
+    void check();
+    void checkKeepsItemAndCaretAfterWrongAnswer();
+};
+
+void TestAnswerCheck::accentKeys_data()
+{
+    QTest::addColumn<char16_t>("key");
+    QTest::addColumn<char16_t>("shown");
+    QTest::newRow("semicolon") << char16_t(u';') << char16_t(u'é');
+    QTest::newRow("apostrophe") << char16_t(u'\'') << char16_t(u'á');
+    QTest::newRow("grave accent") << char16_t(u'`') << char16_t(u'í');
+    QTest::newRow("left bracket") << char16_t(u'[') << char16_t(u'ñ');
+    QTest::newRow("slash") << char16_t(u'/') << char16_t(u'ú');
+    QTest::newRow("backslash") << char16_t(u'\\') << char16_t(u'ó');
+    // The keyboard help pairs @ and # with the inverted marks, but they are not converted.
+    QTest::newRow("at sign") << char16_t(u'@') << char16_t(u'@');
+    QTest::newRow("number sign") << char16_t(u'#') << char16_t(u'#');
+    QTest::newRow("right bracket") << char16_t(u']') << char16_t(u']');
+    QTest::newRow("double quote") << char16_t(u'"') << char16_t(u'"');
+    QTest::newRow("letter") << char16_t(u'a') << char16_t(u'a');
+    QTest::newRow("accented letter") << char16_t(u'é') << char16_t(u'é');
+    QTest::newRow("carriage return") << char16_t(u'\r') << char16_t(u'\r');
+}
+
+void TestAnswerCheck::accentKeys()
+{
+    QFETCH(char16_t, key);
+    QFETCH(char16_t, shown);
+    DrillEngine::Text2_KeyPress(key);
+    QCOMPARE(key, shown);
+}
+
+void TestAnswerCheck::collapseMatchesRepeatedReplace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("one blank") << u" "_s;
+    QTest::newRow("inner run") << u"se   acuestan"_s;
+    QTest::newRow("leading and trailing runs") << u"   se  acuestan    "_s;
+    QTest::newRow("tabs are not blanks") << u"se \t  acuestan"_s;
+    QTest::newRow("blanks only") << QString(1000, u' ');
+    QTest::newRow("mixed") << u" a  b   c    d     e "_s;
+}
+
+void TestAnswerCheck::collapseMatchesRepeatedReplace()
+{
+    QFETCH(QString, text);
+    QCOMPARE(drill::answertext::collapseBlanks(text), collapseByRepeatedReplace(text));
+}
+
+void TestAnswerCheck::runningTextRules_data()
+{
+    QTest::addColumn<QString>("textBefore");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<QString>("appended");
+    QTest::newRow("ordinary") << u"El señor Pérez"_s << u"compra"_s << u"un coche."_s
+                              << u"El señor Pérez compra un coche. "_s;
+    QTest::newRow("gap opens the sentence")
+        << QString() << u"Estudiamos"_s << u"mucho."_s << u" Estudiamos mucho. "_s;
+    QTest::newRow("question mark alone")
+        << u"¿Dónde"_s << u"coméis"_s << u"?"_s << u"¿Dónde coméis? "_s;
+    QTest::newRow("full stop alone") << u"No"_s << u"te caigas"_s << u"."_s << u"No te caigas. "_s;
+    QTest::newRow("exclamation mark alone") << u"No"_s << u"grites"_s << u"!"_s << u"No grites! "_s;
+    QTest::newRow("opening question mark")
+        << u"¿"_s << u"Trabajas"_s << u"en el hospital?"_s << u"¿Trabajas en el hospital? "_s;
+    QTest::newRow("opening exclamation mark")
+        << u"¡"_s << u"Ven"_s << u"aquí!"_s << u"¡Ven aquí! "_s;
+    // The closing-mark rule comes first, so a blank follows the opening mark here.
+    QTest::newRow("both marks alone") << u"¿"_s << u"Trabajas"_s << u"?"_s << u"¿ Trabajas? "_s;
+    QTest::newRow("mark with blank is not the mark")
+        << u"¿ "_s << u"Trabajas"_s << u"aquí?"_s << u"¿  Trabajas aquí? "_s;
+}
+
+void TestAnswerCheck::runningTextRules()
+{
+    QFETCH(QString, textBefore);
+    QFETCH(QString, answer);
+    QFETCH(QString, textAfter);
+    QFETCH(QString, appended);
+    QCOMPARE(drill::answertext::completedSentence(textBefore, answer, textAfter), appended);
+}
+
+void TestAnswerCheck::check_data()
+{
+    QTest::addColumn<bool>("collapsing");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("boxAfter"); // when not accepted
+
+    const QStringList none;
+    const QStringList wrong{kBeep, kWrong};
+    const QStringList capital{kBeep, kCapital};
+    const QStringList capitalThenWrong{kBeep, kCapital, kBeep, kWrong};
+
+    QTest::newRow("right") << false << 0 << u"toma"_s << none << true << QString();
+    QTest::newRow("blanks around are trimmed")
+        << false << 0 << u"  toma  "_s << none << true << QString();
+    QTest::newRow("capital is wrong inside the sentence")
+        << false << 0 << u"Toma"_s << wrong << false << u"Toma"_s;
+    QTest::newRow("empty, gap inside the sentence")
+        << false << 0 << QString() << wrong << false << QString();
+    QTest::newRow("blanks only, gap inside the sentence")
+        << false << 0 << u"   "_s << wrong << false << u"   "_s;
+    QTest::newRow("small first letter is capitalised")
+        << false << 1 << u"estudiamos"_s << capital << true << QString();
+    QTest::newRow("capitalised, then still wrong")
+        << false << 1 << u"estudiamo"_s << capitalThenWrong << false << u"Estudiamo"_s;
+    QTest::newRow("capital in place: no warning")
+        << false << 1 << u"Estudiamos"_s << none << true << QString();
+    QTest::newRow("sentence-initial answer is trimmed in the box")
+        << false << 1 << u"  Estudiamo  "_s << wrong << false << u"Estudiamo"_s;
+    QTest::newRow("empty sentence-initial answer does nothing")
+        << false << 1 << u"    "_s << none << false << QString();
+    QTest::newRow("no upper-case form: no warning")
+        << false << 1 << u"1studiamos"_s << wrong << false << u"1studiamos"_s;
+    QTest::newRow("capital after the opening question mark")
+        << false << 2 << u"trabajas"_s << capital << true << QString();
+    QTest::newRow("accented first letter")
+        << false << 1 << u"éstudiamos"_s << capitalThenWrong << false << u"Éstudiamos"_s;
+    QTest::newRow("inner blanks collapsed where the window does it")
+        << true << 3 << u"se   acuestan"_s << none << true << QString();
+    QTest::newRow("inner blanks kept elsewhere")
+        << false << 3 << u"se   acuestan"_s << wrong << false << u"se   acuestan"_s;
+    QTest::newRow("collapsing shows in the box")
+        << true << 3 << u"  se  acuestas   "_s << wrong << false << u" se acuestas "_s;
+    QTest::newRow("accent missing") << false << 4 << u"esta"_s << wrong << false << u"esta"_s;
+    QTest::newRow("accent typed") << false << 4 << u"está"_s << none << true << QString();
+    QTest::newRow("decomposed accent is another text")
+        << false << 4 << u"esta\u0301"_s << wrong << false << u"esta\u0301"_s;
+    QTest::newRow("closing mark alone after the gap")
+        << false << 5 << u"coméis"_s << none << true << QString();
+    QTest::newRow("two-word answer") << false << 6 << u"te caigas"_s << none << true << QString();
+    QTest::newRow("tab is not a blank")
+        << false << 0 << u"toma\t"_s << wrong << false << u"toma\t"_s;
+    QTest::newRow("right-to-left mark")
+        << false << 0 << u"\u200Ftoma"_s << wrong << false << u"\u200Ftoma"_s;
+    QTest::newRow("control character")
+        << false << 0 << u"to\u0007ma"_s << wrong << false << u"to\u0007ma"_s;
+    QTest::newRow("letter beyond the basic plane is upper-cased whole")
+        << false << 1 << u"\U00010428studiamos"_s << capitalThenWrong << false
+        << u"\U00010400studiamos"_s;
+    QTest::newRow("lone surrogate")
+        << false << 1 << QString(QChar(0xD801)) << wrong << false << QString(QChar(0xD801));
+    QTest::newRow("100 000 characters")
+        << true << 0 << QString(100000, u'a') << wrong << false << QString(100000, u'a');
+    QTest::newRow("100 000 blanks, sentence-initial")
+        << true << 1 << QString(100000, u' ') << none << false << QString();
+}
+
+void TestAnswerCheck::check()
+{
+    QFETCH(bool, collapsing);
+    QFETCH(int, item);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, events);
+    QFETCH(bool, accepted);
+    QFETCH(QString, boxAfter);
+
+    RecordingFeedback feedback;
+    DrillEngine engine(testitems::kGroup, collapsing ? testitems::kCollapsing : testitems::kPlain,
+                       feedback, testsupport::scriptedDraw({item}));
+    engine.Form_Load();
+    engine.setButtonClick(0);
+    engine.Command1_Click();
+    QCOMPARE(engine.state().currentItem, item);
+
+    engine.Text2_Change(typed, typed.size());
+    engine.Command2_Click();
+
+    QCOMPARE(feedback.events, events);
+    for (drill::MessageIcon icon : feedback.icons)
+        QCOMPARE(icon, drill::MessageIcon::Exclamation);
+    QCOMPARE(engine.state().items.isUsed(item), accepted);
+    QCOMPARE(engine.state().shownCount, qint16(accepted ? 2 : 1));
+    if (!accepted) {
+        QCOMPARE(engine.state().currentItem, item);
+        QCOMPARE(engine.view().text2, boxAfter);
+        QVERIFY(engine.state().runningText.isEmpty());
+    } else {
+        QVERIFY(engine.view().text2.isEmpty());
+        QVERIFY(engine.state().runningText.startsWith(testitems::kItems[item].textBefore));
+    }
+}
+
+void TestAnswerCheck::checkKeepsItemAndCaretAfterWrongAnswer()
+{
+    RecordingFeedback feedback;
+    DrillEngine engine(testitems::kGroup, testitems::kPlain, feedback,
+                       testsupport::scriptedDraw({0}));
+    engine.Form_Load();
+    engine.setButtonClick(0);
+    engine.Command1_Click();
+    engine.Text2_Change(u"tomo"_s, 1);
+    engine.takeFocusRequest();
+    engine.Command2_Click();
+    QCOMPARE(engine.view().text2Cursor, qsizetype(4));
+    QCOMPARE(engine.takeFocusRequest(), drill::FocusTarget::Unchanged);
+    QCOMPARE(engine.view().label6, u"La señorita "_s);
+    QCOMPARE(engine.view().label7, u" el autobús."_s);
+    // Retrying costs nothing but the message.
+    engine.Text2_Change(u"toma"_s, 4);
+    engine.Command2_Click();
+    QVERIFY(engine.state().items.isUsed(0));
+    QCOMPARE(feedback.beeps(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestAnswerCheck)
+#include "tst_answercheck.moc"
