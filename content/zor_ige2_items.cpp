@@ -37,7 +37,7 @@ constexpr DrillItem kItems[] = {
     {u"",                            u"repetir",     u"Repetimos",     u"la frase en voz alta.",          u"1 1"}, // 22
     {u"El camarero",                 u"servir",      u"sirve",         u"el café.",                       u""},    // 23
     {u"",                            u"servir",      u"Servimos",      u"la cena a las nueve.",           u"1 1"}, // 24
-    {u"Yo siempre",                  u"elegir",      u"elijo",         u"el asiento de la ventana.",      u""},    // 25
+    {u"Yo siempre",                  u"elegir",      u"elijo",         u"el asiento de la ventanilla.",   u""},    // 25
     {u"¿",                           u"elegir",      u"Elegís",        u"el menú del día?",               u"2 2"}, // 26
     {u"La profesora",                u"corregir",    u"corrige",       u"los exámenes en casa.",          u""},    // 27
     {u"",                            u"corregir",    u"Corrijo",       u"los deberes de mi hijo.",        u"1"},   // 28

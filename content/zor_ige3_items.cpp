@@ -9,7 +9,7 @@ namespace {
 constexpr DrillItem kItems[] = {
     // Unidad 12, ejercicio 9: Presente de Indicativo, regular and irregular verbs
     // textBefore      infinitive     answer           textAfter                           person
-    {u"Los españoles", u"comer",      u"comen",        u"bastante tarde.",                 u""},     // 0
+    {u"Mis primos",    u"comer",      u"comen",        u"a la una y media.",               u""},     // 0
     {u"",              u"levantarse", u"Me levanto",   u"a las siete todos los días.",     u"1"},    // 1
     {u"Mi hermano",    u"lavar",      u"lava",         u"el coche los sábados.",           u""},     // 2
     {u"",              u"vivir",      u"Vives",        u"en un barrio muy tranquilo.",     u"2"},    // 3
@@ -28,7 +28,7 @@ constexpr DrillItem kItems[] = {
     {u"La biblioteca", u"adquirir",   u"adquiere",     u"libros nuevos cada mes.",         u""},     // 16
     {u"Siempre",       u"perder",     u"pierdo",       u"las llaves.",                     u"1"},    // 17
     {u"Ese político",  u"mentir",     u"miente",       u"muy a menudo.",                   u""},     // 18
-    {u"",              u"seguir",     u"Seguimos",     u"por esta calle hasta la plaza.",  u"1 1"},  // 19
+    {u"",              u"seguir",     u"Seguimos",     u"la receta de la abuela.",         u"1 1"},  // 19
     {u"Los niños",     u"jugar",      u"juegan",       u"al fútbol en el parque.",         u""},     // 20
     {u"La farmacia",   u"cerrar",     u"cierra",       u"a las diez de la noche.",         u""},     // 21
     {u"Mis amigos",    u"divertirse", u"se divierten", u"mucho en la playa.",              u""},     // 22
@@ -74,7 +74,7 @@ constexpr DrillItem kItems[] = {
     {u"",              u"vaciar",     u"Vacíe",        u"usted los bolsillos, señor.",     u""},     // 58
     {u"",              u"torcer",     u"Tuerza",       u"a la izquierda en la plaza.",     u"3"},    // 59
     {u"No",            u"perder",     u"pierdas",      u"el tiempo.",                      u"2"},    // 60
-    {u"",              u"repetir",    u"Repetid",      u"la frase en voz alta.",           u"2 2"},  // 61
+    {u"",              u"repetir",    u"Repetid",      u"las palabras nuevas.",            u"2 2"},  // 61
     {u"No",            u"soñar",      u"sueñes",       u"despierto.",                      u"2"},    // 62
     {u"",              u"dormir",     u"Duerma",       u"usted al menos ocho horas.",      u""},     // 63
     {u"No",            u"ser",        u"seas",         u"tan impaciente.",                 u"2"},    // 64
