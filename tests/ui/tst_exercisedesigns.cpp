@@ -1,0 +1,432 @@
+// Checks the designs of the three exercise windows against their layout tables: every control's
+// kind, caption, place and size (in twips, as the layouts give them), state at load, font and
+// colours; the window captions and client sizes, the tab order, the menu, and that the set
+// buttons agree with the exercise catalogue the drill reads.
+#include "catalogue.h"
+#include "ui_zor_ige1.h"
+#include "ui_zor_ige2.h"
+#include "ui_zor_ige3.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// Colours of the layouts; 0 stands for the platform default of the control's kind.
+constexpr QRgb kDefault = 0;
+constexpr QRgb kWindow = 0xffffffff;     // system window
+constexpr QRgb kWindowText = 0xff000000; // system window text
+constexpr QRgb kGrey = 0xffc0c0c0;
+constexpr QRgb kDarkGrey = 0xff404040;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kRed = 0xffff0000;
+constexpr QRgb kPink = 0xffffc0ff;
+constexpr QRgb kLightGreen = 0xffc0ffc0;
+
+constexpr int kNoTab = -1; // labels take no focus
+
+enum State { Shown, Hidden, Disabled };
+
+struct Control
+{
+    const char *window;
+    const char *name;
+    const char *kind;
+    const char16_t *caption;
+    int left, top, width, height; // twips
+    State state;
+    const char16_t *family;
+    double points;
+    bool bold;
+    QRgb back, text;
+    Qt::Alignment align; // horizontal alignment of labels and the answer box; {} for buttons
+    int tab;
+};
+
+constexpr auto kL = Qt::AlignLeft;
+constexpr auto kR = Qt::AlignRight;
+constexpr auto kC = Qt::AlignHCenter;
+constexpr Qt::Alignment kNone{};
+
+// clang-format off
+const Control kControls[] = {
+    // zor_ige1
+    {"zor_ige1", "Command1", "QPushButton", u"&Comenzar", 0, 0, 1695, 495, Disabled, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 0},
+    {"zor_ige1", "Command4", "QPushButton", u"&Ayuda", 1680, 0, 855, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 6},
+    {"zor_ige1", "Command3", "QPushButton", u"&Salir", 2520, 0, 855, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 5},
+    {"zor_ige1", "Label4", "QLabel", u"Ejercicios:", 3360, 120, 1455, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kC, kNoTab},
+    {"zor_ige1", "Label1", "QLabel", u"", 120, 600, 975, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kR, kNoTab},
+    {"zor_ige1", "Label2", "QLabel", u"Complete con  la forma adecuada del verbo:", 1200, 600, 5055, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kL, kNoTab},
+    {"zor_ige1", "Text5", "QPlainTextEdit", u"", 240, 1080, 9135, 3255, Shown, u"Times New Roman", 12, true, kDefault, kDefault, kNone, 3},
+    {"zor_ige1", "Label8", "QLabel", u"", 3360, 4440, 495, 495, Shown, u"Arial", 14.25, true, kLightGreen, kBlack, kC, kNoTab},
+    {"zor_ige1", "Label9", "QLabel", u"", 3960, 4560, 1455, 375, Shown, u"Times New Roman", 12.75, true, kWhite, kRed, kC, kNoTab},
+    {"zor_ige1", "Label6", "QLabel", u"", 120, 5040, 3135, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kR, kNoTab},
+    {"zor_ige1", "Text2", "QLineEdit", u"", 3240, 5040, 2295, 420, Shown, u"Times New Roman", 12.75, true, kPink, kRed, kC, 1},
+    {"zor_ige1", "Label7", "QLabel", u"", 5520, 5040, 3855, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kL, kNoTab},
+    {"zor_ige1", "Command2", "QPushButton", u"Si&guiente", 3600, 5520, 1815, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 4},
+    {"zor_ige1", "Command12", "QPushButton", u"So&lución", 5520, 5520, 1455, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 20},
+    {"zor_ige1", "Label3", "QLabel", u"", 120, 6120, 9375, 375, Shown, u"Times New Roman", 12, true, kDarkGrey, kWhite, kC, kNoTab},
+    {"zor_ige1", "Command5", "QPushButton", u"2/&9", 4800, 0, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 11},
+    {"zor_ige1", "Command6", "QPushButton", u"3/11/&a", 5640, 0, 1095, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 8},
+    {"zor_ige1", "Command7", "QPushButton", u"3/11/&b", 6720, 0, 1095, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 9},
+    {"zor_ige1", "Command8", "QPushButton", u"&4/2/a", 7800, 0, 975, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 12},
+    {"zor_ige1", "Command9", "QPushButton", u"4/&2/b", 8760, 0, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 18},
+    {"zor_ige1", "Command10", "QPushButton", u"2&+3", 7680, 480, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 13},
+    {"zor_ige1", "Command11", "QPushButton", u"2+&3+4", 8520, 480, 1095, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 10},
+
+    // zor_ige2
+    {"zor_ige2", "Command1", "QPushButton", u"&Comenzar", 0, 0, 1575, 495, Disabled, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 0},
+    {"zor_ige2", "Command4", "QPushButton", u"&Ayuda", 1560, 0, 1215, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 6},
+    {"zor_ige2", "Command3", "QPushButton", u"&Salir", 2760, 0, 1215, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 5},
+    {"zor_ige2", "Label4", "QLabel", u"Ejercicios:", 5160, 120, 1575, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kC, kNoTab},
+    {"zor_ige2", "Label1", "QLabel", u"", 120, 600, 735, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kR, kNoTab},
+    {"zor_ige2", "Label2", "QLabel", u"Complete con  la forma adecuada del verbo:", 1080, 600, 5175, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kL, kNoTab},
+    {"zor_ige2", "Text5", "QPlainTextEdit", u"", 240, 1080, 9135, 3255, Shown, u"Times New Roman", 12.75, true, kDefault, kDefault, kNone, 3},
+    {"zor_ige2", "Label8", "QLabel", u"", 3360, 4440, 495, 495, Shown, u"Times New Roman", 13.5, true, kLightGreen, kBlack, kC, kNoTab},
+    {"zor_ige2", "Label9", "QLabel", u"", 3960, 4560, 1455, 375, Shown, u"Times New Roman", 12.75, true, kWhite, kRed, kC, kNoTab},
+    {"zor_ige2", "Label6", "QLabel", u"", 120, 5040, 3255, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kR, kNoTab},
+    {"zor_ige2", "Text2", "QLineEdit", u"", 3360, 5040, 2295, 420, Shown, u"Times New Roman", 12.75, true, kPink, kRed, kC, 1},
+    {"zor_ige2", "Label7", "QLabel", u"", 5640, 5040, 3735, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kL, kNoTab},
+    {"zor_ige2", "Command2", "QPushButton", u"Si&guiente", 3600, 5520, 1695, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 4},
+    {"zor_ige2", "Command10", "QPushButton", u"So&lución", 5400, 5520, 1455, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 18},
+    {"zor_ige2", "Label3", "QLabel", u"", 120, 6120, 9375, 375, Shown, u"Times New Roman", 12, true, kDarkGrey, kWhite, kC, kNoTab},
+    {"zor_ige2", "Command5", "QPushButton", u"8/&2", 6840, 0, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 10},
+    {"zor_ige2", "Command6", "QPushButton", u"8/&5", 7680, 0, 975, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 8},
+    {"zor_ige2", "Command7", "QPushButton", u"10/&13", 8640, 0, 975, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 9},
+    {"zor_ige2", "Command8", "QPushButton", u"&8", 7680, 480, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 11},
+    {"zor_ige2", "Command9", "QPushButton", u"8 &+ 10", 8520, 480, 1095, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 16},
+
+    // zor_ige3
+    {"zor_ige3", "Command1", "QPushButton", u"&Comenzar", 0, 0, 1575, 495, Disabled, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 0},
+    {"zor_ige3", "Command4", "QPushButton", u"&Ayuda", 1560, 0, 1095, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 6},
+    {"zor_ige3", "Command3", "QPushButton", u"&Salir", 2640, 0, 1095, 495, Shown, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 5},
+    {"zor_ige3", "Label4", "QLabel", u"Ejercicios:", 4080, 120, 1575, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kC, kNoTab},
+    {"zor_ige3", "Label1", "QLabel", u"", 120, 600, 975, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kR, kNoTab},
+    {"zor_ige3", "Label2", "QLabel", u"Complete con  la forma adecuada del verbo:", 1320, 600, 5895, 375, Shown, u"Arial", 12, true, kGrey, kWindowText, kL, kNoTab},
+    {"zor_ige3", "Text5", "QPlainTextEdit", u"", 240, 1080, 9135, 3255, Shown, u"Times New Roman", 12, true, kDefault, kDefault, kNone, 3},
+    {"zor_ige3", "Label8", "QLabel", u"", 3360, 4440, 495, 495, Shown, u"Times New Roman", 13.5, true, kLightGreen, kBlack, kC, kNoTab},
+    {"zor_ige3", "Label9", "QLabel", u"", 3960, 4560, 1455, 375, Shown, u"Times New Roman", 12.75, true, kWhite, kRed, kC, kNoTab},
+    {"zor_ige3", "Label6", "QLabel", u"", 120, 5040, 3135, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kR, kNoTab},
+    {"zor_ige3", "Text2", "QLineEdit", u"", 3240, 5040, 2295, 420, Shown, u"Times New Roman", 12.75, true, kPink, kRed, kC, 1},
+    {"zor_ige3", "Label7", "QLabel", u"", 5520, 5040, 3855, 375, Shown, u"Times New Roman", 12.75, true, kWindow, kWindowText, kL, kNoTab},
+    {"zor_ige3", "Command2", "QPushButton", u"Si&guiente", 3480, 5520, 1815, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 4},
+    {"zor_ige3", "Command12", "QPushButton", u"So&lución", 5400, 5520, 1455, 495, Hidden, u"MS Sans Serif", 9.75, true, kDefault, kDefault, kNone, 21},
+    {"zor_ige3", "Label5", "QLabel", u"", 120, 6120, 9375, 375, Shown, u"Times New Roman", 12, true, kDarkGrey, kWhite, kC, kNoTab},
+    {"zor_ige3", "Label3", "QLabel", u"!", 5640, 4440, 255, 495, Hidden, u"MS Sans Serif", 19.5, true, kRed, kWhite, kC, kNoTab},
+    {"zor_ige3", "Command5", "QPushButton", u"&12/9", 5640, 0, 855, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 11},
+    {"zor_ige3", "Command6", "QPushButton", u"1&2/10", 6480, 0, 975, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 8},
+    {"zor_ige3", "Command10", "QPushButton", u"&9+10", 7320, 480, 1335, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 13},
+};
+
+struct Window
+{
+    const char *name;
+    const char16_t *caption;
+    int clientWidth, clientHeight; // twips
+};
+
+const Window kWindows[] = {
+    {"zor_ige1", u"        Ejercicios gramaticales:   Verbos   ---   Unidades 2-4", 9540, 6420},
+    {"zor_ige2", u"        Ejercicios gramaticales:   Verbos   ---   Unidades 8-10", 9540, 6435},
+    {"zor_ige3", u"        Ejercicios gramaticales:   Verbos   ---   Unidad 12", 9540, 6435},
+};
+// clang-format on
+
+template <typename Design> std::unique_ptr<QMainWindow> fromDesign()
+{
+    auto window = std::make_unique<QMainWindow>();
+    Design design;
+    design.setupUi(window.get());
+    return window;
+}
+
+std::unique_ptr<QMainWindow> build(QByteArrayView name)
+{
+    if (name == "zor_ige1")
+        return fromDesign<Ui::zor_ige1>();
+    if (name == "zor_ige2")
+        return fromDesign<Ui::zor_ige2>();
+    if (name == "zor_ige3")
+        return fromDesign<Ui::zor_ige3>();
+    return nullptr;
+}
+
+QString captionOf(const QWidget *widget)
+{
+    if (auto label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto button = qobject_cast<const QPushButton *>(widget))
+        return button->text();
+    if (auto line = qobject_cast<const QLineEdit *>(widget))
+        return line->text();
+    if (auto text = qobject_cast<const QPlainTextEdit *>(widget))
+        return text->toPlainText();
+    return u"<no caption>"_s;
+}
+
+Qt::Alignment horizontalAlignment(const QWidget *widget)
+{
+    if (auto label = qobject_cast<const QLabel *>(widget))
+        return label->alignment() & Qt::AlignHorizontal_Mask;
+    if (auto line = qobject_cast<const QLineEdit *>(widget))
+        return line->alignment() & Qt::AlignHorizontal_Mask;
+    return {};
+}
+
+QRect pixels(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+} // namespace
+
+class TestExerciseDesigns : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controls_data();
+    void controls();
+    void windows_data();
+    void windows();
+    void tabOrder_data();
+    void tabOrder();
+    void accessibility_data();
+    void accessibility();
+    void setButtonsMatchCatalogue();
+};
+
+void TestExerciseDesigns::controls_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QRgb>("back");
+    QTest::addColumn<QRgb>("text");
+    QTest::addColumn<Qt::Alignment>("align");
+
+    for (const Control &c : kControls) {
+        QTest::addRow("%s %s", c.window, c.name)
+            << QByteArray(c.window) << QString::fromLatin1(c.name) << QByteArray(c.kind)
+            << QString::fromUtf16(c.caption) << pixels(c.left, c.top, c.width, c.height)
+            << (c.state != Hidden) << (c.state != Disabled) << QString::fromUtf16(c.family)
+            << c.points << c.bold << c.back << c.text << c.align;
+    }
+}
+
+void TestExerciseDesigns::controls()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, kind);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, visible);
+    QFETCH(bool, enabled);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(QRgb, back);
+    QFETCH(QRgb, text);
+    QFETCH(Qt::Alignment, align);
+
+    const auto w = build(window);
+    QVERIFY(w);
+    auto *control = w->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    control->ensurePolished();
+
+    QCOMPARE(control->metaObject()->className(), kind);
+    QCOMPARE(control->parentWidget(), w->centralWidget());
+    QCOMPARE(captionOf(control), caption);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(!control->isHidden(), visible);
+    QCOMPARE(control->isEnabled(), enabled);
+    QCOMPARE(control->font().family(), family);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().bold(), bold);
+    if (back != kDefault)
+        QCOMPARE(control->palette().color(control->backgroundRole()).rgba(), back);
+    if (text != kDefault)
+        QCOMPARE(control->palette().color(control->foregroundRole()).rgba(), text);
+    QCOMPARE(horizontalAlignment(control), align);
+}
+
+void TestExerciseDesigns::windows_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+
+    for (const Window &win : kWindows) {
+        QTest::addRow("%s", win.name)
+            << QByteArray(win.name) << QString::fromUtf16(win.caption)
+            << QSize(win.clientWidth / kTwipsPerPixel, win.clientHeight / kTwipsPerPixel);
+    }
+}
+
+void TestExerciseDesigns::windows()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+
+    const auto w = build(window);
+    QVERIFY(w);
+    QCOMPARE(w->objectName().toLatin1(), window);
+    QCOMPARE(w->windowTitle(), caption);
+
+    QWidget *central = w->centralWidget();
+    QVERIFY(central);
+    QCOMPARE(central->objectName(), u"centralwidget"_s);
+    QCOMPARE(central->minimumSize(), client);
+    QCOMPARE(central->maximumSize(), client);
+    central->ensurePolished();
+    QCOMPARE(central->font().family(), u"MS Sans Serif"_s);
+    QCOMPARE(central->font().pointSizeF(), 8.25);
+    QVERIFY(central->font().bold());
+    QCOMPARE(central->palette().color(central->backgroundRole()).rgba(), kGrey);
+
+    auto *options = w->findChild<QMenu *>(u"mnuOptions"_s);
+    QVERIFY(options);
+    QCOMPARE(options->title(), u"&Opciones"_s);
+    QVERIFY(w->menuBar()->actions().contains(options->menuAction()));
+    QCOMPARE(options->actions().size(), 1);
+    QAction *onTop = options->actions().constFirst();
+    QCOMPARE(onTop->objectName(), u"mnuOntop"_s);
+    QCOMPARE(onTop->text(), u"On&Top"_s);
+    QVERIFY(onTop->isCheckable());
+    QVERIFY(!onTop->isChecked());
+
+    auto *running = w->findChild<QPlainTextEdit *>(u"Text5"_s);
+    QVERIFY(running);
+    QVERIFY(running->isReadOnly());
+    QCOMPARE(running->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(running->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(running->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+    auto *next = w->findChild<QPushButton *>(u"Command2"_s);
+    QVERIFY(next);
+    QVERIFY(next->isDefault());
+    auto *after = w->findChild<QLabel *>(u"Label7"_s);
+    QVERIFY(after);
+    QVERIFY(after->wordWrap());
+}
+
+void TestExerciseDesigns::tabOrder_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QStringList>("order");
+
+    for (const Window &win : kWindows) {
+        std::vector<const Control *> focusable;
+        for (const Control &c : kControls) {
+            if (QByteArrayView(c.window) == win.name && c.tab != kNoTab)
+                focusable.push_back(&c);
+        }
+        std::ranges::sort(focusable, {}, &Control::tab);
+        QStringList order;
+        for (const Control *c : focusable)
+            order << QString::fromLatin1(c->name);
+        QTest::addRow("%s", win.name) << QByteArray(win.name) << order;
+    }
+}
+
+void TestExerciseDesigns::tabOrder()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QStringList, order);
+
+    const auto w = build(window);
+    QVERIFY(w);
+    QWidget *first = w->findChild<QWidget *>(order.constFirst());
+    QVERIFY(first);
+
+    QStringList chain;
+    QWidget *widget = first;
+    do {
+        if (order.contains(widget->objectName()))
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget && widget != first);
+    QCOMPARE(chain, order);
+
+    for (const QString &name : std::as_const(order)) {
+        const QWidget *control = w->findChild<QWidget *>(name);
+        QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(name));
+    }
+}
+
+void TestExerciseDesigns::accessibility_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    for (const Window &win : kWindows)
+        QTest::addRow("%s", win.name) << QByteArray(win.name);
+}
+
+// A screen reader reads buttons and labels by their text, the two text boxes by their names,
+// and every control's purpose from its description.
+void TestExerciseDesigns::accessibility()
+{
+    QFETCH(QByteArray, window);
+
+    const auto w = build(window);
+    QVERIFY(w);
+    const auto controls = w->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QVERIFY(!controls.isEmpty());
+    for (const QWidget *control : controls) {
+        QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
+        if (qobject_cast<const QLabel *>(control) || qobject_cast<const QPushButton *>(control))
+            QVERIFY2(control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(w->findChild<QWidget *>(u"Text2"_s)->accessibleName(), u"Respuesta"_s);
+    QCOMPARE(w->findChild<QWidget *>(u"Text5"_s)->accessibleName(), u"Texto completado"_s);
+}
+
+// The drill finds the chosen set by its button's objectName: the design must carry every set
+// button of the catalogue with the set's caption, and describe it with the set's hint.
+void TestExerciseDesigns::setButtonsMatchCatalogue()
+{
+    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
+        const auto w = build(group.window.toLatin1());
+        QVERIFY2(w, qPrintable(group.window.toString()));
+        QCOMPARE(w->windowTitle(), group.caption.toString());
+        int setButtons = 0;
+        for (const content::ExerciseSet &set : group.sets) {
+            auto *button = w->findChild<QPushButton *>(set.button.toString());
+            QVERIFY2(button, qPrintable(group.window.toString() + u' ' + set.button.toString()));
+            QCOMPARE(button->text(), set.caption.toString());
+            QCOMPARE(button->accessibleDescription(), set.hint.toString());
+            QVERIFY(button->isEnabled());
+            QVERIFY(!button->isHidden());
+            ++setButtons;
+        }
+        // Apart from the set buttons the window has five buttons: start, next, leave, help and
+        // the solution button.
+        QCOMPARE(w->centralWidget()->findChildren<QPushButton *>().size(), setButtons + 5);
+    }
+}
+
+QTEST_MAIN(TestExerciseDesigns)
+#include "tst_exercisedesigns.moc"

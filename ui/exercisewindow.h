@@ -1,0 +1,82 @@
+#pragma once
+
+#include "drillengine.h"
+#include "exerciseprofile.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+
+// The one exercise window class: zor_ige1, zor_ige2 and zor_ige3 differ only by their profile.
+// It forwards every event to its DrillEngine and shows the engine's view.
+class ExerciseWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Without a feedback of its own the window uses message boxes and the platform's beep.
+    explicit ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *feedback = nullptr,
+                            drill::DrawIndex drawIndex = drill::randomDrawIndex(),
+                            QWidget *parent = nullptr);
+    ~ExerciseWindow() override;
+
+    const drill::DrillEngine &engine() const { return m_engine; }
+    const ExerciseProfile &profile() const { return m_profile; }
+
+    // The main menu's choice of a set: disable its button, enable Comenzar, write the code label.
+    void chooseFromMainMenu(QStringView setButton);
+    void movi();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void mnuOntop_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Form_Unload();
+    void bindHints();
+    bool convertAccentKey(QKeyEvent *event);
+    void pressDefaultButton();
+    // Runs an event of the engine and shows its outcome.
+    void forward(const std::function<void()> &event);
+    void render();
+
+    template <typename T> T *control(QStringView name) const;
+
+    const ExerciseProfile &m_profile;
+    std::unique_ptr<drill::Feedback> m_ownFeedback;
+    drill::Feedback &m_feedback;
+    drill::DrillEngine m_engine;
+
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_solution = nullptr;
+    std::vector<QPushButton *> m_setButtons;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label6 = nullptr;
+    QLabel *m_label7 = nullptr;
+    QLabel *m_label8 = nullptr;
+    QLabel *m_label9 = nullptr;
+    QLabel *m_hintLine = nullptr;
+    QLabel *m_imperativeMarker = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QPlainTextEdit *m_text5 = nullptr;
+    QAction *m_mnuOntop = nullptr;
+    std::vector<std::pair<QObject *, std::function<void()>>> m_hintSources;
+    bool m_rendering = false;
+};
+
+} // namespace ui
