@@ -2,6 +2,7 @@
 
 #include "helptexts.h"
 #include "hints.h"
+#include "hintsources.h"
 #include "messageboxfeedback.h"
 #include "zor_ige11.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace ui {
@@ -99,12 +99,7 @@ template <typename T> T *ExerciseWindow::control(QStringView name) const
 
 void ExerciseWindow::Form_Load()
 {
-    // Centred from the outer size, vertically first.
-    const QRect screen = this->screen()->geometry();
-    const QSize outer = frameGeometry().size();
-    const int top = screen.height() / 2 - outer.height() / 2;
-    const int left = screen.width() / 2 - outer.width() / 2;
-    move(screen.left() + left, screen.top() + top);
+    ZOR_IGE11::centre(this);
     mnuOntop_Click();
     m_engine.Form_Load();
     render();
@@ -163,34 +158,25 @@ void ExerciseWindow::bindHints()
     auto fixed = [this](QStringView text) {
         return [this, text] { forward([this, text] { m_engine.showHint(text.toString()); }); };
     };
-    m_hintSources = {
-        {m_command1, fixed(hints::kStart)},
-        {m_command2, fixed(hints::kNext)},
-        {control<QPushButton>(u"Command3"), fixed(hints::kLeave)},
-        {control<QPushButton>(u"Command4"), fixed(hints::kHelp)},
-        {m_solution, fixed(hints::kSolution)},
-        {m_label1, [this] { movi(); }},
-        {control<QLabel>(u"Label2"), [this] { movi(); }},
-        {m_label8, fixed(hints::kPerson)},
-        {m_label9, fixed(hints::kInfinitive)},
-        {m_text2, fixed(hints::kAnswerBox)},
-        {centralWidget(), fixed(u"")},
-    };
+    auto *sources = new HintSources(centralWidget(), fixed(u""), this);
+    sources->add(m_command1, fixed(hints::kStart));
+    sources->add(m_command2, fixed(hints::kNext));
+    sources->add(control<QPushButton>(u"Command3"), fixed(hints::kLeave));
+    sources->add(control<QPushButton>(u"Command4"), fixed(hints::kHelp));
+    sources->add(m_solution, fixed(hints::kSolution));
+    sources->add(m_label1, [this] { movi(); });
+    sources->add(control<QLabel>(u"Label2"), [this] { movi(); });
+    sources->add(m_label8, fixed(hints::kPerson));
+    sources->add(m_label9, fixed(hints::kInfinitive));
+    sources->add(m_text2, fixed(hints::kAnswerBox));
     for (int set = 0; set < int(m_setButtons.size()); ++set) {
-        m_hintSources.emplace_back(m_setButtons[set], [this, set] {
-            forward([this, set] { m_engine.setButtonMouseMove(set); });
-        });
+        sources->add(m_setButtons[set],
+                     [this, set] { forward([this, set] { m_engine.setButtonMouseMove(set); }); });
     }
     if (m_imperativeMarker)
-        m_hintSources.emplace_back(m_imperativeMarker, fixed(hints::kImperativeMarker));
+        sources->add(m_imperativeMarker, fixed(hints::kImperativeMarker));
     if (m_profile.runningTextClearsHint)
-        m_hintSources.emplace_back(m_text5->viewport(), fixed(u""));
-
-    centralWidget()->setMouseTracking(true);
-    for (QWidget *child : centralWidget()->findChildren<QWidget *>())
-        child->setMouseTracking(true);
-    for (auto &[source, handler] : m_hintSources)
-        source->installEventFilter(this);
+        sources->add(m_text5->viewport(), fixed(u""));
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
@@ -198,21 +184,6 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_text2 && event->type() == QEvent::KeyPress &&
         convertAccentKey(static_cast<QKeyEvent *>(event)))
         return true;
-    if (event->type() == QEvent::MouseMove) {
-        auto *widget = static_cast<QWidget *>(watched);
-        const auto *move = static_cast<QMouseEvent *>(event);
-        // Over a control without a handler the free area's handler does not run either.
-        if (widget == centralWidget() && widget->childAt(move->position().toPoint()))
-            return false;
-        if (!widget->isEnabled())
-            return false;
-        for (auto &[source, handler] : m_hintSources) {
-            if (source == watched) {
-                handler();
-                break;
-            }
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

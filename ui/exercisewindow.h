@@ -75,7 +75,6 @@ private:
     QLineEdit *m_text2 = nullptr;
     QPlainTextEdit *m_text5 = nullptr;
     QAction *m_mnuOntop = nullptr;
-    std::vector<std::pair<QObject *, std::function<void()>>> m_hintSources;
     bool m_rendering = false;
 };
 

@@ -45,4 +45,19 @@ inline constexpr QStringView kKeyboardHelp =
     u"Por supuesto, se pueden utilizar también los teclados español o  húngaro (insertándose, en "
     u"este último caso, la \"ñ\", la \"¡\" y la \"¿\" con Alt+Número), etc.";
 
+inline constexpr QStringView kInformationTitle = u"Mi ez?";
+inline constexpr QStringView kInformation =
+    u"A program jelenlegi formájában egy készülő spanyol nyelvtani gyakorlóanyag egy egységének "
+    u"próbaváltozata. Szabadon másolható és továbbadható, de csak ingyenesen. (A szerzők nem "
+    u"vállalnak felelősséget a telepítés vagy a használat során keletkező hibákért.) A program "
+    u"Qt-vel készült asztali alkalmazás, amelyet használat előtt le kell fordítani: a forrás "
+    u"könyvtárában kiadott \"make run\" parancs telepíti a hiányzó csomagokat, lefordítja és "
+    u"elindítja. A lefordított program (zor) bármely könyvtárba másolható; a \"cmake --install\" "
+    u"parancs alapértelmezés szerint a /usr/local/bin könyvtárba telepíti, és felveszi az asztal "
+    u"menüjébe. A programmal vagy a nyelvi anyaggal kapcsolatos megjegyzéseket, javaslatokat és "
+    u"tanácsokat hálásan fogadjuk:\r\n"
+    u"      A ZOR szerzői, ZOR-projekt, Spanyol nyelvtani gyakorlóanyag, Fejlesztőcsoport\r\n"
+    u"              0000, Példaváros, Minta utca 1.\r\n"
+    u"               E-mail: zor@example.org";
+
 } // namespace ui::helptexts

@@ -20,5 +20,10 @@ inline constexpr QStringView kImperativeMarker =
     u"Use el imperativo o el subjuntivo.  (Felszólítás, tiltás.)";
 
 inline constexpr QStringView kMainMenuExit = u"Para salir del programa pulse aquí.";
+// The 48 blanks push the credit onto the next line of the word-wrapped hint line.
+inline constexpr QStringView kMainMenuSurface =
+    u"Las cifras indican las unidades y los ejercicios del libro de ejercicios gramaticales de "
+    u"español:                                                "
+    u"Los autores de ZOR - Ejercicios de gramática española";
 
 } // namespace ui::hints

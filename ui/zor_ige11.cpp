@@ -1,8 +1,32 @@
 #include "zor_ige11.h"
 
-#include <QWidget>
+#include "alap.h"
+#include "exercisewindow.h"
+#include "hatter.h"
+#include "messageboxfeedback.h"
+#include "sobre.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QScreen>
 
 namespace ui {
+namespace {
+
+QPointer<sobre> g_sobre;
+QPointer<alap> g_alap;
+QPointer<hatter> g_hatter;
+QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
+
+template <typename Window> Window *showLoaded(QPointer<Window> &instance)
+{
+    if (!instance)
+        instance = new Window(); // its Form_Load runs now
+    instance->show();
+    return instance;
+}
+
+} // namespace
 
 void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
 {
@@ -19,6 +43,105 @@ void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
         window->resize(size);
         window->show();
     }
+}
+
+void ZOR_IGE11::centre(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    const QRect area = screen->geometry();
+    const QSize outer = window->frameGeometry().size();
+    const int top = area.height() / 2 - outer.height() / 2;
+    const int left = area.width() / 2 - outer.width() / 2;
+    window->move(area.left() + left, area.top() + top);
+}
+
+sobre *ZOR_IGE11::showSobre()
+{
+    return showLoaded(g_sobre);
+}
+alap *ZOR_IGE11::showAlap()
+{
+    return showLoaded(g_alap);
+}
+hatter *ZOR_IGE11::showHatter()
+{
+    return showLoaded(g_hatter);
+}
+
+ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
+{
+    for (std::size_t k = 0; k < std::size(kExerciseProfiles); ++k) {
+        if (kExerciseProfiles[k].windowName != windowName)
+            continue;
+        if (!g_exerciseWindows[k])
+            g_exerciseWindows[k] = new ExerciseWindow(kExerciseProfiles[k], feedback, drawIndex);
+        g_exerciseWindows[k]->show();
+        return g_exerciseWindows[k];
+    }
+    return nullptr;
+}
+
+void ZOR_IGE11::unload(QWidget *window)
+{
+    if (window)
+        window->close(); // every window deletes itself on close
+}
+
+sobre *ZOR_IGE11::sobreWindow()
+{
+    return g_sobre;
+}
+alap *ZOR_IGE11::alapWindow()
+{
+    return g_alap;
+}
+hatter *ZOR_IGE11::hatterWindow()
+{
+    return g_hatter;
+}
+
+ExerciseWindow *ZOR_IGE11::exerciseWindow(QStringView windowName)
+{
+    for (std::size_t k = 0; k < std::size(kExerciseProfiles); ++k) {
+        if (kExerciseProfiles[k].windowName == windowName)
+            return g_exerciseWindows[k];
+    }
+    return nullptr;
+}
+
+void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
+{
+    MessageBoxFeedback boxes(parent, nullptr);
+    drill::Feedback &shown = feedback ? *feedback : boxes;
+    shown.message(title.toString(), text.toString(), drill::MessageIcon::Information);
+}
+
+void ZOR_IGE11::start()
+{
+    s_ending = false;
+    showSobre();
+}
+
+void ZOR_IGE11::endProgram()
+{
+    unload(g_hatter);
+    s_ending = true;
+    // No other window's unload handler runs: they go without being closed. The deletion waits
+    // for the event loop, since the exit button's own window is among them.
+    auto discard = [](QWidget *window) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    };
+    discard(g_sobre);
+    discard(g_alap);
+    for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
+        discard(window);
+    if (quit)
+        quit();
+    else
+        QCoreApplication::exit(0);
 }
 
 } // namespace ui

@@ -1,14 +1,24 @@
 #pragma once
 
+#include "feedback.h"
+
+#include <QStringView>
 #include <functional>
 
 class QWidget;
 
 namespace ui {
 
+class alap;
+class hatter;
+class sobre;
+class ExerciseWindow;
+
 enum class StackPosition { Topmost, NotTopmost };
 
-// The program-wide module: the one flag that outlives a window, and the stacking helper.
+// The program-wide module: the flag that outlives the splash window, the stacking helper, and
+// the single instance of every window. Loading a window creates it from its design, unloading
+// destroys it, and showing loads it first where needed.
 class ZOR_IGE11
 {
 public:
@@ -19,8 +29,40 @@ public:
     // Puts the window above all others or back among them, never moving or resizing it.
     static void SetWindowPos(QWidget *window, StackPosition insertAfter);
 
-    // Shows the main menu, loading it first where needed.
-    static inline std::function<void()> showMainMenu;
+    // Centres a window from its outer size, vertically first.
+    static void centre(QWidget *window);
+
+    static sobre *showSobre();
+    static alap *showAlap();
+    static hatter *showHatter();
+    static ExerciseWindow *showExerciseWindow(QStringView windowName);
+    static void unload(QWidget *window);
+
+    static sobre *sobreWindow();
+    static alap *alapWindow();
+    static hatter *hatterWindow();
+    static ExerciseWindow *exerciseWindow(QStringView windowName);
+
+    // An information message through the program's feedback.
+    static void inform(QWidget *parent, QStringView title, QStringView text);
+
+    // Starts the program: the splash window.
+    static void start();
+    // Ends the program at once: the background goes, the other windows' unload handlers do not run.
+    static void endProgram();
+    static bool ending() { return s_ending; }
+
+    // Shows the main menu; the exercise windows call it when they go.
+    static inline std::function<void()> showMainMenu = [] { showAlap(); };
+
+    // Where messages and beeps go; message boxes when unset. Tests record them instead.
+    static inline drill::Feedback *feedback = nullptr;
+    static inline drill::DrawIndex drawIndex = drill::randomDrawIndex();
+    // What ends the event loop; tests replace it.
+    static inline std::function<void()> quit;
+
+private:
+    static inline bool s_ending = false;
 };
 
 } // namespace ui

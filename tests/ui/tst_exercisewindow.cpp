@@ -285,7 +285,7 @@ void TestExerciseWindow::leavingBringsBackTheMainMenu()
     QFETCH(int, profile);
     QFETCH(bool, bySalir);
     int mainMenuShown = 0;
-    ui::ZOR_IGE11::showMainMenu = [&] { ++mainMenuShown; };
+    const auto showMainMenu = std::exchange(ui::ZOR_IGE11::showMainMenu, [&] { ++mainMenuShown; });
     {
         Window w(profile);
         w.window->chooseFromMainMenu(u"Command5");
@@ -297,7 +297,7 @@ void TestExerciseWindow::leavingBringsBackTheMainMenu()
         QVERIFY(mainMenuShown >= 1);
         QTRY_VERIFY(w.window.isNull());
     }
-    ui::ZOR_IGE11::showMainMenu = nullptr;
+    ui::ZOR_IGE11::showMainMenu = showMainMenu;
 }
 
 void TestExerciseWindow::helpMessage_data()
@@ -366,7 +366,7 @@ void TestExerciseWindow::hostileUse()
 void TestExerciseWindow::closingWhileAMessageIsOpen()
 {
     int mainMenuShown = 0;
-    ui::ZOR_IGE11::showMainMenu = [&] { ++mainMenuShown; };
+    const auto showMainMenu = std::exchange(ui::ZOR_IGE11::showMainMenu, [&] { ++mainMenuShown; });
     Window w(2);
     w.window->chooseFromMainMenu(u"Command5");
     w.click(u"Command1"_s);
@@ -375,7 +375,7 @@ void TestExerciseWindow::closingWhileAMessageIsOpen()
     QCOMPARE(w.feedback.events, (QStringList{u"beep"_s, kWrong}));
     QTRY_VERIFY(w.window.isNull());
     QCOMPARE(mainMenuShown, 1);
-    ui::ZOR_IGE11::showMainMenu = nullptr;
+    ui::ZOR_IGE11::showMainMenu = showMainMenu;
 }
 
 QTEST_MAIN(TestExerciseWindow)

@@ -1,0 +1,313 @@
+#include "alap.h"
+#include "exercisewindow.h"
+#include "fonts.h"
+#include "hatter.h"
+#include "helptexts.h"
+#include "hints.h"
+#include "recordingfeedback.h"
+#include "sobre.h"
+#include "widgets/anipushbutton.h"
+#include "zor_ige11.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+using ui::ZOR_IGE11;
+
+namespace {
+
+void processDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int loadedMenuAndExerciseWindows()
+{
+    int loaded = ZOR_IGE11::alapWindow() ? 1 : 0;
+    for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles)
+        loaded += ZOR_IGE11::exerciseWindow(profile.windowName) ? 1 : 0;
+    return loaded;
+}
+
+// Moves the pointer through the widget's own window, whatever lies above it on the screen.
+void hover(QWidget *widget, QPoint position)
+{
+    QWidget *window = widget->window();
+    QTest::mouseMove(window->windowHandle(), widget->mapTo(window, position));
+}
+void hover(QWidget *widget)
+{
+    hover(widget, widget->rect().center());
+}
+
+QString labelText(QWidget *window, const QString &name)
+{
+    return window->findChild<QLabel *>(name)->text();
+}
+
+} // namespace
+
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startUpHandsOverToTheMainMenu();
+    void aboutWindowAnimatesAndIsNotReloaded();
+    void everyMainMenuButtonOpensItsSet_data();
+    void everyMainMenuButtonOpensItsSet();
+    void leavingAnExerciseBringsAFreshMainMenu();
+    void mainMenuHints();
+    void helpMessages();
+    void exitEndsAtOnceEvenWithAboutOpen();
+
+private:
+    testsupport::RecordingFeedback m_feedback;
+    int m_quits = 0;
+};
+
+void TestProgram::initTestCase()
+{
+    ui::registerFontSubstitutions();
+    ZOR_IGE11::feedback = &m_feedback;
+    ZOR_IGE11::quit = [this] { ++m_quits; };
+}
+
+void TestProgram::init()
+{
+    ZOR_IGE11::splashDone = 0;
+    m_feedback.clear();
+    m_quits = 0;
+    ZOR_IGE11::start();
+    ZOR_IGE11::sobreWindow()->Timer1_Timer();
+    processDeletions();
+}
+
+void TestProgram::cleanup()
+{
+    ZOR_IGE11::endProgram();
+    processDeletions();
+    QVERIFY(!ZOR_IGE11::sobreWindow() && !ZOR_IGE11::alapWindow() && !ZOR_IGE11::hatterWindow());
+    QCOMPARE(loadedMenuAndExerciseWindows(), 0);
+}
+
+void TestProgram::startUpHandsOverToTheMainMenu()
+{
+    ZOR_IGE11::endProgram();
+    processDeletions();
+    ZOR_IGE11::splashDone = 0;
+
+    ZOR_IGE11::start();
+    ui::sobre *splash = ZOR_IGE11::sobreWindow();
+    QVERIFY(splash && splash->isVisible());
+    QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
+    QVERIFY(splash->findChild<QPushButton *>(u"Command1"_s)->isHidden());
+    QVERIFY(splash->handsOverToMainMenu());
+    QVERIFY(!ZOR_IGE11::alapWindow());
+
+    splash->Timer1_Timer();
+    QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::alapWindow()->isVisible());
+    QVERIFY(ZOR_IGE11::alapWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(ZOR_IGE11::hatterWindow() && ZOR_IGE11::hatterWindow()->isVisible());
+    QVERIFY(ZOR_IGE11::hatterWindow()->windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(ZOR_IGE11::splashDone, 1);
+    processDeletions();
+    QVERIFY(!ZOR_IGE11::sobreWindow());
+
+    ui::sobre::openAbout();
+    ui::sobre *about = ZOR_IGE11::sobreWindow();
+    QVERIFY(about->findChild<QPushButton *>(u"Command1"_s)->isVisible());
+    QVERIFY(about->cursor().shape() != Qt::WaitCursor);
+    QVERIFY(!about->handsOverToMainMenu());
+}
+
+void TestProgram::aboutWindowAnimatesAndIsNotReloaded()
+{
+    ui::sobre::openAbout();
+    ui::sobre *about = ZOR_IGE11::sobreWindow();
+    auto *image1 = about->findChild<QLabel *>(u"Image1"_s);
+    const auto pictureOf = [about](const QString &name) {
+        return about->findChild<QLabel *>(name)->pixmap().toImage();
+    };
+    QCOMPARE(image1->pixmap().toImage(), pictureOf(u"Image3"_s));
+    about->Timer2_Timer();
+    QCOMPARE(image1->pixmap().toImage(), pictureOf(u"Image4"_s));
+    about->Timer2_Timer();
+    QCOMPARE(image1->pixmap().toImage(), pictureOf(u"Image5"_s));
+    about->Timer2_Timer();
+    QCOMPARE(image1->pixmap().toImage(), pictureOf(u"Image3"_s));
+    QVERIFY(pictureOf(u"Image3"_s) != pictureOf(u"Image4"_s));
+    QVERIFY(pictureOf(u"Image4"_s) != pictureOf(u"Image5"_s));
+
+    about->Timer2_Timer();
+    ui::sobre::openAbout(); // already open: activated, not reloaded
+    QCOMPARE(ZOR_IGE11::sobreWindow(), about);
+    QCOMPARE(about->frame(), 1);
+
+    QTest::mouseClick(about->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    processDeletions();
+    QVERIFY(!ZOR_IGE11::sobreWindow());
+    ui::sobre::openAbout();
+    QCOMPARE(ZOR_IGE11::sobreWindow()->frame(), 0); // a fresh load starts at the first frame
+}
+
+void TestProgram::everyMainMenuButtonOpensItsSet_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("setButton");
+    QTest::addColumn<QString>("codeLabel");
+    // The main menu's own table, typed independently of the catalogue.
+    const char *rows[][4] = {
+        {"AniButton9", "zor_ige1", "Command5", "2/9:"},
+        {"AniButton1", "zor_ige1", "Command6", "3/11/a:"},
+        {"AniButton3", "zor_ige1", "Command7", "3/11/b:"},
+        {"AniButton10", "zor_ige1", "Command8", "4/2/a:"},
+        {"AniButton11", "zor_ige1", "Command9", "4/2/b:"},
+        {"AniButton4", "zor_ige1", "Command10", "2+3:"},
+        {"AniButton5", "zor_ige1", "Command11", "2+3+4:"},
+        {"AniButton14", "zor_ige2", "Command5", "8/2:"},
+        {"AniButton15", "zor_ige2", "Command6", "8/5:"},
+        {"AniButton12", "zor_ige2", "Command7", "10/13:"},
+        {"AniButton13", "zor_ige2", "Command8", "8:"},
+        {"AniButton16", "zor_ige2", "Command9", "8+10:"},
+        {"AniButton2", "zor_ige3", "Command5", "12/9:"},
+        {"AniButton6", "zor_ige3", "Command6", "12/10:"},
+        {"AniButton7", "zor_ige3", "Command10", "9 + 10:"},
+    };
+    for (const auto &row : rows) {
+        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
+                              << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3]);
+    }
+}
+
+void TestProgram::everyMainMenuButtonOpensItsSet()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    QFETCH(QString, setButton);
+    QFETCH(QString, codeLabel);
+
+    auto *aniButton = ZOR_IGE11::alapWindow()->findChild<AniPushButton *>(button);
+    QVERIFY(aniButton);
+    aniButton->setFocus();
+    QTest::keyClick(aniButton, Qt::Key_Space);
+    processDeletions();
+
+    QVERIFY(!ZOR_IGE11::alapWindow());
+    QCOMPARE(loadedMenuAndExerciseWindows(), 1);
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(window);
+    QVERIFY(exercise && exercise->isVisible());
+    for (const content::ExerciseSet &set : exercise->profile().group().sets) {
+        QCOMPARE(exercise->findChild<QPushButton *>(set.button.toString())->isEnabled(),
+                 set.button != setButton);
+    }
+    QVERIFY(exercise->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
+    QCOMPARE(labelText(exercise, u"Label1"_s), codeLabel);
+    QVERIFY(ZOR_IGE11::hatterWindow()->isVisible());
+}
+
+void TestProgram::leavingAnExerciseBringsAFreshMainMenu()
+{
+    for (const QString &leave : {u"Salir"_s, u"close"_s}) {
+        hover(ZOR_IGE11::alapWindow()->findChild<QWidget *>(u"Label1_0"_s)); // Qt drops non-moves
+        hover(ZOR_IGE11::alapWindow()->findChild<QWidget *>(u"Command1"_s));
+        QCOMPARE(labelText(ZOR_IGE11::alapWindow(), u"Label3"_s), ui::hints::kMainMenuExit);
+        ZOR_IGE11::alapWindow()->findChild<AniPushButton *>(u"AniButton13"_s)->click();
+        processDeletions();
+        ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(u"zor_ige2");
+        QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+        if (leave == u"Salir")
+            QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
+        else
+            exercise->close();
+        processDeletions();
+        QCOMPARE(loadedMenuAndExerciseWindows(), 1);
+        QVERIFY(ZOR_IGE11::alapWindow()->isVisible());
+        QVERIFY(labelText(ZOR_IGE11::alapWindow(), u"Label3"_s).isEmpty());
+        QVERIFY(ZOR_IGE11::hatterWindow()->isVisible());
+    }
+}
+
+void TestProgram::mainMenuHints()
+{
+    ui::alap *menu = ZOR_IGE11::alapWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    const QString hint = u"Label3"_s;
+    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
+        for (const content::ExerciseSet &set : group.sets) {
+            hover(menu->findChild<QWidget *>(set.mainMenuButton.toString()));
+            QCOMPARE(labelText(menu, hint), set.mainMenuHint.toString());
+        }
+    }
+    QCOMPARE(labelText(menu, hint),
+             u"Unidad 12, ejercicios 9 y 10: Imperativo, Presente de Indicativo y Subjuntivo "
+             u"(verbos regulares e irregulares)"_s);
+    // A sub-title has no handler: the last hint stays.
+    hover(menu->findChild<QWidget *>(u"Label1_3"_s));
+    QVERIFY(labelText(menu, hint).startsWith(u"Unidad 12"_s));
+    hover(menu->centralWidget(), QPoint(3, menu->centralWidget()->height() / 2));
+    QCOMPARE(labelText(menu, hint), ui::hints::kMainMenuSurface.toString());
+    QCOMPARE(ui::hints::kMainMenuSurface.count(QString(48, u' ')), 1);
+    hover(menu->findChild<QWidget *>(u"Command1"_s));
+    QCOMPARE(labelText(menu, hint), u"Para salir del programa pulse aquí."_s);
+}
+
+void TestProgram::helpMessages()
+{
+    ZOR_IGE11::alapWindow()->findChild<QAction *>(u"como"_s)->trigger();
+    ui::sobre::openAbout();
+    ZOR_IGE11::sobreWindow()->findChild<QToolButton *>(u"Image2"_s)->click();
+    QCOMPARE(m_feedback.events.size(), 2);
+    QCOMPARE(m_feedback.icons, (QList<drill::MessageIcon>{drill::MessageIcon::Information,
+                                                          drill::MessageIcon::Information}));
+
+    const QString keyboard = m_feedback.events[0].section(u" | "_s, 1);
+    QVERIFY(m_feedback.events[0].startsWith(u"Cómo ... | "_s));
+    const QStringList lines = keyboard.split(u"\r\n"_s);
+    QCOMPARE(lines.size(), 10);
+    QVERIFY(!keyboard.contains(u'\n') || keyboard.count(u'\n') == keyboard.count(u"\r\n"_s));
+    const QString keys = u"'; `\\/[@#"_s.remove(u' ');
+    const QString letters = u"áéíóúñ¡¿"_s;
+    for (int k = 0; k < 8; ++k) {
+        const QString expected =
+            QString(16, u' ') + letters[k] + u" = "_s + keys[k] + (k == 7 ? u" ."_s : u" "_s);
+        QCOMPARE(lines[k + 1], expected);
+    }
+    QVERIFY(lines[9].contains(u"español o  húngaro"_s));
+
+    QVERIFY(m_feedback.events[1].startsWith(u"Mi ez? | "_s));
+    const QStringList info = m_feedback.events[1].section(u" | "_s, 1).split(u"\r\n"_s);
+    QCOMPARE(info.size(), 4);
+    QVERIFY(!info[0].startsWith(u' ') && info[0].endsWith(u':'));
+    QVERIFY(info[1].startsWith(QString(6, u' ')) && info[1][6] != u' ');
+    QVERIFY(info[2].startsWith(QString(14, u' ')) && info[2][14] != u' ');
+    QVERIFY(info[3].startsWith(QString(15, u' ') + u"E-mail: "_s));
+    QVERIFY(info[3].endsWith(u"@example.org"_s));
+    QVERIFY(!m_feedback.events[1].contains(u'õ') && !m_feedback.events[1].contains(u'û'));
+}
+
+void TestProgram::exitEndsAtOnceEvenWithAboutOpen()
+{
+    ui::sobre::openAbout();
+    ZOR_IGE11::splashDone = 0; // would become 1 if the About window's unload handler ran
+    QTest::mouseClick(ZOR_IGE11::alapWindow()->findChild<QPushButton *>(u"Command1"_s),
+                      Qt::LeftButton);
+    QCOMPARE(m_quits, 1);
+    QCOMPARE(ZOR_IGE11::splashDone, 0);
+    processDeletions();
+    QVERIFY(!ZOR_IGE11::hatterWindow() && !ZOR_IGE11::sobreWindow() && !ZOR_IGE11::alapWindow());
+    ZOR_IGE11::start(); // leave the program in the state cleanup expects
+    ZOR_IGE11::sobreWindow()->Timer1_Timer();
+}
+
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"

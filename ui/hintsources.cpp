@@ -1,0 +1,44 @@
+#include "hintsources.h"
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace ui {
+
+HintSources::HintSources(QWidget *freeArea, std::function<void()> onFreeArea, QObject *parent)
+    : QObject(parent)
+    , m_freeArea(freeArea)
+{
+    freeArea->setMouseTracking(true);
+    for (QWidget *child : freeArea->findChildren<QWidget *>())
+        child->setMouseTracking(true);
+    add(freeArea, std::move(onFreeArea));
+}
+
+void HintSources::add(QWidget *source, std::function<void()> handler)
+{
+    source->setMouseTracking(true);
+    source->installEventFilter(this);
+    m_handlers.emplace_back(source, std::move(handler));
+}
+
+bool HintSources::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (!widget->isEnabled())
+        return false;
+    if (widget == m_freeArea &&
+        widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        return false;
+    for (auto &[source, handler] : m_handlers) {
+        if (source == watched) {
+            handler();
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace ui

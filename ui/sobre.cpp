@@ -1,0 +1,89 @@
+#include "sobre.h"
+
+#include "helptexts.h"
+#include "zor_ige11.h"
+
+#include <QCloseEvent>
+
+namespace ui {
+
+sobre::sobre(QWidget *parent)
+    : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(sizeHint());
+    m_timer1.setInterval(200);
+    m_timer2.setInterval(200);
+    connect(&m_timer1, &QTimer::timeout, this, &sobre::Timer1_Timer);
+    connect(&m_timer2, &QTimer::timeout, this, &sobre::Timer2_Timer);
+    connect(ui.Command1, &QPushButton::clicked, this, [this] { ZOR_IGE11::unload(this); });
+    connect(ui.Image2, &QToolButton::clicked, this, &sobre::Image2_Click);
+    Form_Load();
+}
+
+void sobre::Form_Load()
+{
+    ZOR_IGE11::centre(this);
+    ZOR_IGE11::SetWindowPos(this, StackPosition::Topmost);
+    showFrame(0);
+    show();
+    if (ZOR_IGE11::splashDone == 0) {
+        setCursor(Qt::WaitCursor);
+        ui.Command1->setVisible(false);
+    } else {
+        unsetCursor();
+        ui.Command1->setVisible(true);
+    }
+    m_timer1.start();
+    m_timer2.start();
+}
+
+void sobre::openAbout()
+{
+    sobre *window = ZOR_IGE11::showSobre();
+    window->ui.Command1->setEnabled(true);
+    window->ui.Command1->setVisible(true);
+    window->m_timer1.stop();
+    window->unsetCursor();
+    window->activateWindow();
+    window->raise();
+}
+
+void sobre::showFrame(int frame)
+{
+    static constexpr QLabel *Ui::sobre::*kFrames[] = {&Ui::sobre::Image3, &Ui::sobre::Image4,
+                                                      &Ui::sobre::Image5};
+    m_frame = frame;
+    ui.Image1->setPixmap((ui.*kFrames[frame])->pixmap());
+}
+
+void sobre::Timer2_Timer()
+{
+    showFrame((m_frame + 1) % 3);
+}
+
+void sobre::Timer1_Timer()
+{
+    m_timer1.stop();
+    ZOR_IGE11::showAlap();
+    ZOR_IGE11::unload(this);
+}
+
+void sobre::Image2_Click()
+{
+    ZOR_IGE11::inform(this, helptexts::kInformationTitle, helptexts::kInformation);
+}
+
+void sobre::Form_Unload()
+{
+    ZOR_IGE11::splashDone = 1;
+}
+
+void sobre::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+} // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui_sobre.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+namespace ui {
+
+// The start-up window: a splash at the first load, the About box at every later one.
+class sobre : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit sobre(QWidget *parent = nullptr);
+
+    // The main menu's "Acerca de ...": shown, with Vale, no hand-over, the default pointer.
+    static void openAbout();
+
+    int frame() const { return m_frame; } // 0, 1, 2: the picture of Image3, Image4, Image5
+    void Timer1_Timer();
+    void Timer2_Timer();
+    bool handsOverToMainMenu() const { return m_timer1.isActive(); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void showFrame(int frame);
+    void Image2_Click();
+    void Form_Unload();
+
+    Ui::sobre ui;
+    QTimer m_timer1;
+    QTimer m_timer2;
+    int m_frame = 0;
+};
+
+} // namespace ui
