@@ -4,6 +4,7 @@
 #include "hints.h"
 #include "messages.h"
 #include "recordingfeedback.h"
+#include "typing.h"
 #include "zor_ige11.h"
 
 #include <QAction>
@@ -22,37 +23,6 @@ namespace {
 
 const QString kEnd = testsupport::messageEvent(drill::kEndTitle, drill::kEndMessage);
 const QString kWrong = testsupport::messageEvent(drill::kWrongAnswerTitle, drill::kWrongAnswer);
-
-// The keys a learner on an English keyboard types for a letter of the answer.
-QString keysFor(QStringView answer)
-{
-    QString keys;
-    for (QChar letter : answer) {
-        switch (letter.unicode()) {
-        case u'á':
-            keys += u'\'';
-            break;
-        case u'é':
-            keys += u';';
-            break;
-        case u'í':
-            keys += u'`';
-            break;
-        case u'ó':
-            keys += u'\\';
-            break;
-        case u'ú':
-            keys += u'/';
-            break;
-        case u'ñ':
-            keys += u'[';
-            break;
-        default:
-            keys += letter;
-        }
-    }
-    return keys;
-}
 
 struct Window
 {
@@ -158,7 +128,7 @@ void TestExerciseWindow::wholePassByKeyboard()
                 w.window->engine().state().items.item(w.window->engine().state().currentItem);
             QCOMPARE(w.find<QLabel>(u"Label6"_s)->text(), item.textBefore.toString() + u' ');
             QCOMPARE(w.find<QLabel>(u"Label9"_s)->text(), item.infinitive.toString());
-            w.typeAndEnter(keysFor(w.currentAnswer()));
+            w.typeAndEnter(testsupport::keysFor(w.currentAnswer()));
         }
         QCOMPARE(w.feedback.events, (QStringList{u"beep"_s, kEnd}));
         auto *command1 = w.find<QPushButton>(u"Command1"_s);
