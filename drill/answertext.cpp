@@ -9,22 +9,11 @@ constexpr char16_t kBlank = u' ';
 
 char16_t convertAccentKey(char16_t key)
 {
-    switch (key) {
-    case u';':
-        return u'é';
-    case u'\'':
-        return u'á';
-    case u'`':
-        return u'í';
-    case u'[':
-        return u'ñ';
-    case u'/':
-        return u'ú';
-    case u'\\':
-        return u'ó';
-    default:
-        return key;
+    for (const AccentKey &accent : kAccentKeys) {
+        if (accent.key == key)
+            return accent.letter;
     }
+    return key;
 }
 
 QString collapseBlanks(QStringView text)

@@ -7,7 +7,18 @@
 // The text rules of the answer check, free of any window state.
 namespace drill::answertext {
 
-// The six keys of the answer box that become Spanish letters; every other key is returned as it is.
+struct AccentKey
+{
+    char16_t key;
+    char16_t letter;
+};
+
+// The six keys of the answer box that become Spanish letters, in the order they are tested.
+inline constexpr AccentKey kAccentKeys[] = {
+    {u';', u'é'}, {u'\'', u'á'}, {u'`', u'í'}, {u'[', u'ñ'}, {u'/', u'ú'}, {u'\\', u'ó'},
+};
+
+// Every other key is returned as it is.
 char16_t convertAccentKey(char16_t key);
 
 // Every run of blanks shrinks to one blank, as repeatedly replacing the first pair of blanks does.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "answertext.h"
+
 #include <QString>
 
 namespace testsupport {
@@ -11,28 +13,12 @@ inline QString keysFor(QStringView answer)
     QString keys;
     keys.reserve(answer.size());
     for (QChar letter : answer) {
-        switch (letter.unicode()) {
-        case u'á':
-            keys += u'\'';
-            break;
-        case u'é':
-            keys += u';';
-            break;
-        case u'í':
-            keys += u'`';
-            break;
-        case u'ó':
-            keys += u'\\';
-            break;
-        case u'ú':
-            keys += u'/';
-            break;
-        case u'ñ':
-            keys += u'[';
-            break;
-        default:
-            keys += letter;
+        QChar key = letter;
+        for (const drill::answertext::AccentKey &accent : drill::answertext::kAccentKeys) {
+            if (accent.letter == letter.unicode())
+                key = QChar(accent.key);
         }
+        keys += key;
     }
     return keys;
 }
