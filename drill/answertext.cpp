@@ -59,13 +59,13 @@ bool upperCaseFirstLetter(QString &text)
 {
     if (text.isEmpty())
         return false;
-    const qsizetype length =
-        text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
-    const QString first = text.first(length);
-    const QString upper = first.toUpper();
+    const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+    const char32_t first = pair ? QChar::surrogateToUcs4(text[0], text[1]) : text[0].unicode();
+    // The one-to-one mapping: a letter without a single upper-case letter (such as ß) stays.
+    const char32_t upper = QChar::toUpper(first);
     if (upper == first)
         return false;
-    text.replace(0, length, upper);
+    text.replace(0, pair ? 2 : 1, QString::fromUcs4(&upper, 1));
     return true;
 }
 

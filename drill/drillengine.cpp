@@ -182,7 +182,8 @@ bool DrillEngine::fixInitialCapital()
         return false; // no first letter to capitalise: the check ends quietly
     }
     const bool changed = answertext::upperCaseFirstLetter(text);
-    const qsizetype cursor = text.size();
+    // The caret stands after the replaced first letter, as after replacing a selection.
+    const qsizetype cursor = text.size() > 1 && text[0].isHighSurrogate() ? 2 : 1;
     setAnswerText(std::move(text), cursor);
     if (changed) {
         m_feedback.beep();

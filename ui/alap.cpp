@@ -14,7 +14,8 @@ alap::alap(QWidget *parent)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(sizeHint());
+    ZOR_IGE11::fitClientToControls(this);
+    ui.Command1->setAutoDefault(true); // Enter on the focused exit button presses it
 
     auto *sources = new HintSources(
         centralWidget(), [this] { showHint(hints::kMainMenuSurface); }, this);

@@ -30,13 +30,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
 {
     profile.setupDesign(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    // A few controls of the designs overrun the client area by some pixels; grow it so that no
-    // caption is clipped.
-    QWidget *client = centralWidget();
-    const QRect controls = client->childrenRect();
-    client->setFixedSize(
-        client->minimumSize().expandedTo(QSize(controls.right() + 1, controls.bottom() + 1)));
-    setFixedSize(sizeHint());
+    ZOR_IGE11::fitClientToControls(this);
 
     m_command1 = control<QPushButton>(u"Command1");
     m_command2 = control<QPushButton>(u"Command2");
@@ -189,9 +183,10 @@ bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool ExerciseWindow::convertAccentKey(QKeyEvent *event)
 {
+    // Whatever the modifiers (AltGr arrives as Ctrl+Alt on some platforms), none of the six keys
+    // reaches the box as itself.
     const QString typed = event->text();
-    if (typed.size() != 1 ||
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    if (typed.size() != 1)
         return false;
     char16_t key = typed.front().unicode();
     drill::DrillEngine::Text2_KeyPress(key);
@@ -251,9 +246,13 @@ void ExerciseWindow::render()
     m_hintLine->setText(view.hintLine);
     if (m_imperativeMarker)
         m_imperativeMarker->setVisible(view.imperativeMarkerVisible);
-    if (m_text2->text() != view.text2)
+    // Only a change of the engine's text or caret touches the box, so a selection survives.
+    if (m_text2->text() != view.text2) {
         m_text2->setText(view.text2);
-    m_text2->setCursorPosition(int(view.text2Cursor));
+        m_text2->setCursorPosition(int(view.text2Cursor));
+    } else if (m_text2->cursorPosition() != view.text2Cursor) {
+        m_text2->setCursorPosition(int(view.text2Cursor));
+    }
 
     const QString &running = m_engine.state().runningText;
     if (m_text5->toPlainText() != running) {

@@ -44,6 +44,8 @@ void sobre::openAbout()
     sobre *window = ZOR_IGE11::showSobre();
     window->ui.Command1->setEnabled(true);
     window->ui.Command1->setVisible(true);
+    window->ui.Command1->setAutoDefault(true); // Enter closes the About box
+    window->ui.Command1->setFocus();
     window->m_timer1.stop();
     window->unsetCursor();
     window->activateWindow();

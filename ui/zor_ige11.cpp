@@ -55,6 +55,15 @@ void ZOR_IGE11::centre(QWidget *window)
     window->move(area.left() + left, area.top() + top);
 }
 
+void ZOR_IGE11::fitClientToControls(QMainWindow *window)
+{
+    QWidget *client = window->centralWidget();
+    const QRect controls = client->childrenRect();
+    client->setFixedSize(
+        client->minimumSize().expandedTo(QSize(controls.right() + 1, controls.bottom() + 1)));
+    window->setFixedSize(window->sizeHint());
+}
+
 sobre *ZOR_IGE11::showSobre()
 {
     return showLoaded(g_sobre);

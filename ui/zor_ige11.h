@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <functional>
 
+class QMainWindow;
 class QWidget;
 
 namespace ui {
@@ -31,6 +32,10 @@ public:
 
     // Centres a window from its outer size, vertically first.
     static void centre(QWidget *window);
+
+    // Fixes a window's size to its design's client area, grown where controls of the design
+    // overrun it by a few pixels, so that no caption is clipped.
+    static void fitClientToControls(QMainWindow *window);
 
     static sobre *showSobre();
     static alap *showAlap();

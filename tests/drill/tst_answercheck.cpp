@@ -182,6 +182,8 @@ void TestAnswerCheck::check_data()
     QTest::newRow("letter beyond the basic plane is upper-cased whole")
         << false << 1 << u"\U00010428studiamos"_s << capitalThenWrong << false
         << u"\U00010400studiamos"_s;
+    QTest::newRow("no single upper-case letter: no warning")
+        << false << 1 << u"ßtudiamos"_s << wrong << false << u"ßtudiamos"_s;
     QTest::newRow("lone surrogate")
         << false << 1 << QString(QChar(0xD801)) << wrong << false << QString(QChar(0xD801));
     QTest::newRow("100 000 characters")

@@ -303,6 +303,17 @@ void TestExerciseWindow::answerBoxConvertsTypedKeysOnly()
     QKeyEvent composed(QEvent::KeyPress, 0, Qt::NoModifier, u"ñ"_s);
     QApplication::sendEvent(w.answerBox(), &composed);
     QCOMPARE(w.answerBox()->text(), u"est'a;ñ"_s);
+    // AltGr arrives as Ctrl+Alt on some platforms and types the keys of many layouts.
+    QTest::keyClick(w.answerBox(), ';', Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(w.answerBox()->text(), u"est'a;ñé"_s);
+    QTest::keyClick(w.answerBox(), '[', Qt::AltModifier);
+    QCOMPARE(w.answerBox()->text(), u"est'a;ñéñ"_s);
+
+    // Hints shown while the pointer moves keep a selection in the box.
+    w.answerBox()->setSelection(1, 3);
+    w.hover(u"Label9"_s);
+    w.hover(u"Text2"_s);
+    QCOMPARE(w.answerBox()->selectedText(), u"st'"_s);
 }
 
 void TestExerciseWindow::hostileUse()

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void everyMainMenuButtonOpensItsSet();
     void leavingAnExerciseBringsAFreshMainMenu();
     void mainMenuHints();
+    void noControlIsClipped();
     void helpMessages();
     void exitEndsAtOnceEvenWithAboutOpen();
 
@@ -259,6 +260,25 @@ void TestProgram::mainMenuHints()
     QCOMPARE(ui::hints::kMainMenuSurface.count(QString(48, u' ')), 1);
     hover(menu->findChild<QWidget *>(u"Command1"_s));
     QCOMPARE(labelText(menu, hint), u"Para salir del programa pulse aquí."_s);
+}
+
+void TestProgram::noControlIsClipped()
+{
+    QList<QMainWindow *> windows{ZOR_IGE11::alapWindow()};
+    for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles) {
+        windows.append(ZOR_IGE11::showExerciseWindow(profile.windowName));
+        windows.append(ZOR_IGE11::alapWindow() ? nullptr : ZOR_IGE11::showAlap());
+    }
+    for (QMainWindow *window : windows) {
+        if (!window)
+            continue;
+        const QRect client = window->centralWidget()->rect();
+        for (QWidget *control :
+             window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(client.contains(control->geometry()),
+                     qPrintable(window->objectName() + u' ' + control->objectName()));
+        }
+    }
 }
 
 void TestProgram::helpMessages()
