@@ -1,5 +1,5 @@
 # The two everyday commands, `make run` and `make test`, over the CMake presets.
-.PHONY: run test bench dump-content deps format clean
+.PHONY: run test bench dump-content deps format clean fuzz
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,16 @@ dump-content: deps
 	@cmake --preset release >&2
 	@cmake --build --preset release --target dump-content >&2
 	@build/release/tools/dump-content
+
+# A minute of libFuzzer on the answer check, over a copy of the corpus kept in build/fuzz so that
+# new inputs never touch the repository; crashing inputs go to build/fuzz/artifacts.
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	@cp tests/fuzz/corpus/* build/fuzz/corpus/
+	@build/fuzz/tests/fuzz/fuzz_answer -max_total_time=60 -artifact_prefix=build/fuzz/artifacts/ \
+		build/fuzz/corpus
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
