@@ -3,6 +3,7 @@
 // colours; the window captions and client sizes, the tab order, the menu, and that the set
 // buttons agree with the exercise catalogue the drill reads.
 #include "catalogue.h"
+#include "designcheck.h"
 #include "ui_zor_ige1.h"
 #include "ui_zor_ige2.h"
 #include "ui_zor_ige3.h"
@@ -15,51 +16,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace designcheck;
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-// Colours of the layouts; 0 stands for the platform default of the control's kind.
-constexpr QRgb kDefault = 0;
-constexpr QRgb kWindow = 0xffffffff;     // system window
-constexpr QRgb kWindowText = 0xff000000; // system window text
-constexpr QRgb kGrey = 0xffc0c0c0;
-constexpr QRgb kDarkGrey = 0xff404040;
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kBlack = 0xff000000;
-constexpr QRgb kRed = 0xffff0000;
-constexpr QRgb kPink = 0xffffc0ff;
-constexpr QRgb kLightGreen = 0xffc0ffc0;
-
-constexpr int kNoTab = -1; // labels take no focus
-
-enum State { Shown, Hidden, Disabled };
-
-struct Control
-{
-    const char *window;
-    const char *name;
-    const char *kind;
-    const char16_t *caption;
-    int left, top, width, height; // twips
-    State state;
-    const char16_t *family;
-    double points;
-    bool bold;
-    QRgb back, text;
-    Qt::Alignment align; // horizontal alignment of labels and the answer box; {} for buttons
-    int tab;
-};
-
-constexpr auto kL = Qt::AlignLeft;
-constexpr auto kR = Qt::AlignRight;
-constexpr auto kC = Qt::AlignHCenter;
-constexpr Qt::Alignment kNone{};
 
 // clang-format off
 const Control kControls[] = {
@@ -131,27 +93,12 @@ const Control kControls[] = {
     {"zor_ige3", "Command10", "QPushButton", u"&9+10", 7320, 480, 1335, 495, Shown, u"MS Sans Serif", 13.5, true, kDefault, kDefault, kNone, 13},
 };
 
-struct Window
-{
-    const char *name;
-    const char16_t *caption;
-    int clientWidth, clientHeight; // twips
-};
-
 const Window kWindows[] = {
     {"zor_ige1", u"        Ejercicios gramaticales:   Verbos   ---   Unidades 2-4", 9540, 6420},
     {"zor_ige2", u"        Ejercicios gramaticales:   Verbos   ---   Unidades 8-10", 9540, 6435},
     {"zor_ige3", u"        Ejercicios gramaticales:   Verbos   ---   Unidad 12", 9540, 6435},
 };
 // clang-format on
-
-template <typename Design> std::unique_ptr<QMainWindow> fromDesign()
-{
-    auto window = std::make_unique<QMainWindow>();
-    Design design;
-    design.setupUi(window.get());
-    return window;
-}
 
 std::unique_ptr<QMainWindow> build(QByteArrayView name)
 {
@@ -162,34 +109,6 @@ std::unique_ptr<QMainWindow> build(QByteArrayView name)
     if (name == "zor_ige3")
         return fromDesign<Ui::zor_ige3>();
     return nullptr;
-}
-
-QString captionOf(const QWidget *widget)
-{
-    if (auto label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (auto button = qobject_cast<const QPushButton *>(widget))
-        return button->text();
-    if (auto line = qobject_cast<const QLineEdit *>(widget))
-        return line->text();
-    if (auto text = qobject_cast<const QPlainTextEdit *>(widget))
-        return text->toPlainText();
-    return u"<no caption>"_s;
-}
-
-Qt::Alignment horizontalAlignment(const QWidget *widget)
-{
-    if (auto label = qobject_cast<const QLabel *>(widget))
-        return label->alignment() & Qt::AlignHorizontal_Mask;
-    if (auto line = qobject_cast<const QLineEdit *>(widget))
-        return line->alignment() & Qt::AlignHorizontal_Mask;
-    return {};
-}
-
-QRect pixels(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
 }
 
 } // namespace
@@ -212,101 +131,31 @@ private Q_SLOTS:
 
 void TestExerciseDesigns::controls_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QRgb>("back");
-    QTest::addColumn<QRgb>("text");
-    QTest::addColumn<Qt::Alignment>("align");
-
-    for (const Control &c : kControls) {
-        QTest::addRow("%s %s", c.window, c.name)
-            << QByteArray(c.window) << QString::fromLatin1(c.name) << QByteArray(c.kind)
-            << QString::fromUtf16(c.caption) << pixels(c.left, c.top, c.width, c.height)
-            << (c.state != Hidden) << (c.state != Disabled) << QString::fromUtf16(c.family)
-            << c.points << c.bold << c.back << c.text << c.align;
-    }
+    controlsData(kControls);
 }
 
 void TestExerciseDesigns::controls()
 {
-    QFETCH(QByteArray, window);
-    QFETCH(QString, name);
-    QFETCH(QByteArray, kind);
-    QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, visible);
-    QFETCH(bool, enabled);
-    QFETCH(QString, family);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(QRgb, back);
-    QFETCH(QRgb, text);
-    QFETCH(Qt::Alignment, align);
-
-    const auto w = build(window);
-    QVERIFY(w);
-    auto *control = w->findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
-    control->ensurePolished();
-
-    QCOMPARE(control->metaObject()->className(), kind);
-    QCOMPARE(control->parentWidget(), w->centralWidget());
-    QCOMPARE(captionOf(control), caption);
-    QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(!control->isHidden(), visible);
-    QCOMPARE(control->isEnabled(), enabled);
-    QCOMPARE(control->font().family(), family);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QCOMPARE(control->font().bold(), bold);
-    if (back != kDefault)
-        QCOMPARE(control->palette().color(control->backgroundRole()).rgba(), back);
-    if (text != kDefault)
-        QCOMPARE(control->palette().color(control->foregroundRole()).rgba(), text);
-    QCOMPARE(horizontalAlignment(control), align);
+    checkControl(build);
 }
 
 void TestExerciseDesigns::windows_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-
-    for (const Window &win : kWindows) {
-        QTest::addRow("%s", win.name)
-            << QByteArray(win.name) << QString::fromUtf16(win.caption)
-            << QSize(win.clientWidth / kTwipsPerPixel, win.clientHeight / kTwipsPerPixel);
-    }
+    windowsData(kWindows);
 }
 
 void TestExerciseDesigns::windows()
 {
     QFETCH(QByteArray, window);
-    QFETCH(QString, caption);
     QFETCH(QSize, client);
 
     const auto w = build(window);
     QVERIFY(w);
-    QCOMPARE(w->objectName().toLatin1(), window);
-    QCOMPARE(w->windowTitle(), caption);
-
-    QWidget *central = w->centralWidget();
-    QVERIFY(central);
-    QCOMPARE(central->objectName(), u"centralwidget"_s);
-    QCOMPARE(central->minimumSize(), client);
-    QCOMPARE(central->maximumSize(), client);
-    central->ensurePolished();
-    QCOMPARE(central->font().family(), u"MS Sans Serif"_s);
-    QCOMPARE(central->font().pointSizeF(), 8.25);
-    QVERIFY(central->font().bold());
-    QCOMPARE(central->palette().color(central->backgroundRole()).rgba(), kGrey);
+    checkWindow(*w);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(w->centralWidget()->minimumSize(), client);
+    QCOMPARE(w->centralWidget()->maximumSize(), client);
 
     auto *options = w->findChild<QMenu *>(u"mnuOptions"_s);
     QVERIFY(options);
@@ -336,53 +185,17 @@ void TestExerciseDesigns::windows()
 
 void TestExerciseDesigns::tabOrder_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QStringList>("order");
-
-    for (const Window &win : kWindows) {
-        std::vector<const Control *> focusable;
-        for (const Control &c : kControls) {
-            if (QByteArrayView(c.window) == win.name && c.tab != kNoTab)
-                focusable.push_back(&c);
-        }
-        std::ranges::sort(focusable, {}, &Control::tab);
-        QStringList order;
-        for (const Control *c : focusable)
-            order << QString::fromLatin1(c->name);
-        QTest::addRow("%s", win.name) << QByteArray(win.name) << order;
-    }
+    tabOrderData(kControls);
 }
 
 void TestExerciseDesigns::tabOrder()
 {
-    QFETCH(QByteArray, window);
-    QFETCH(QStringList, order);
-
-    const auto w = build(window);
-    QVERIFY(w);
-    QWidget *first = w->findChild<QWidget *>(order.constFirst());
-    QVERIFY(first);
-
-    QStringList chain;
-    QWidget *widget = first;
-    do {
-        if (order.contains(widget->objectName()))
-            chain << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget && widget != first);
-    QCOMPARE(chain, order);
-
-    for (const QString &name : std::as_const(order)) {
-        const QWidget *control = w->findChild<QWidget *>(name);
-        QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(name));
-    }
+    checkTabOrder(build);
 }
 
 void TestExerciseDesigns::accessibility_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    for (const Window &win : kWindows)
-        QTest::addRow("%s", win.name) << QByteArray(win.name);
+    windowNamesData(kWindows);
 }
 
 // A screen reader reads buttons and labels by their text, the two text boxes by their names,
@@ -393,13 +206,12 @@ void TestExerciseDesigns::accessibility()
 
     const auto w = build(window);
     QVERIFY(w);
+    // The text boxes' viewports and scroll bars are parts of their box, not controls.
     const auto controls = w->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(!controls.isEmpty());
-    for (const QWidget *control : controls) {
-        QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
-        if (qobject_cast<const QLabel *>(control) || qobject_cast<const QPushButton *>(control))
-            QVERIFY2(control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-    }
+    checkDescribed(controls);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(w->findChild<QWidget *>(u"Text2"_s)->accessibleName(), u"Respuesta"_s);
     QCOMPARE(w->findChild<QWidget *>(u"Text5"_s)->accessibleName(), u"Texto completado"_s);
 }

@@ -2,6 +2,7 @@
 // against their layout tables (kind, caption, place and size in twips, state at load, font,
 // colours), their captions, client sizes, tab order, menu and pictures; and that the main menu's
 // picture buttons behave as buttons for the mouse, the keyboard and a screen reader.
+#include "designcheck.h"
 #include "ui_alap.h"
 #include "ui_hatter.h"
 #include "ui_sobre.h"
@@ -18,51 +19,13 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using namespace designcheck;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-// Colours of the layouts; 0 stands for the platform default of the control's kind.
-constexpr QRgb kDefault = 0;
-constexpr QRgb kWindow = 0xffffffff;     // system window
-constexpr QRgb kWindowText = 0xff000000; // system window text
-constexpr QRgb kGrey = 0xffc0c0c0;
-constexpr QRgb kDarkGrey = 0xff404040;
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kBlack = 0xff000000;
-constexpr QRgb kRed = 0xffff0000;
-constexpr QRgb kLightYellow = 0xffffffe0;
-
-constexpr int kNoTab = -1; // labels and panels take no focus
-
-enum State { Shown, Hidden };
-
-struct Control
-{
-    const char *window;
-    const char *name;
-    const char *kind;
-    const char *parent;
-    const char16_t *caption;
-    int left, top, width, height; // twips
-    State state;
-    const char16_t *family;
-    double points;
-    bool bold;
-    QRgb back, text;
-    Qt::Alignment align; // horizontal alignment of labels; {} for the others
-    int tab;
-};
-
-constexpr auto kC = Qt::AlignHCenter;
-constexpr auto kL = Qt::AlignLeft;
-constexpr Qt::Alignment kNone{};
-constexpr const char *kCentral = "centralwidget";
 constexpr const char *kPanel = "Panel3D1";
 constexpr const char16_t *kSans = u"MS Sans Serif";
 constexpr const char16_t *kTimes = u"Times New Roman";
@@ -120,15 +83,6 @@ const Control kControls[] = {
     {"sobre", "Command1", "QPushButton", kCentral, u"&Vale", 2520, 3000, 1215, 495, Hidden, kSans, 12, true, kDefault, kDefault, kNone, 5},
 };
 
-struct Window
-{
-    const char *name;
-    const char16_t *caption;
-    int clientWidth, clientHeight; // twips
-    QRgb back;
-    double points;
-};
-
 const Window kWindows[] = {
     {"sobre", u"A c e r c a   d e   Z  O  R", 6120, 3585, kGrey, 12},
     {"alap", u"ZORrcicios gramaticales  -  Unidades 2-10: Verbos", 5985, 6915, kGrey, 8.25},
@@ -161,14 +115,6 @@ const MenuButton kMenuButtons[] = {
 };
 // clang-format on
 
-template <typename Design> std::unique_ptr<QMainWindow> fromDesign()
-{
-    auto window = std::make_unique<QMainWindow>();
-    Design design;
-    design.setupUi(window.get());
-    return window;
-}
-
 std::unique_ptr<QMainWindow> build(QByteArrayView name)
 {
     if (name == "alap")
@@ -178,30 +124,6 @@ std::unique_ptr<QMainWindow> build(QByteArrayView name)
     if (name == "hatter")
         return fromDesign<Ui::hatter>();
     return nullptr;
-}
-
-QString captionOf(const QWidget *widget)
-{
-    if (auto label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    if (auto button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
-    if (auto panel = qobject_cast<const SSPanel *>(widget))
-        return panel->caption();
-    return u"<no caption>"_s;
-}
-
-QRgb backOf(const QWidget *widget)
-{
-    if (auto button = qobject_cast<const AniPushButton *>(widget))
-        return button->backgroundColor().rgba();
-    return widget->palette().color(widget->backgroundRole()).rgba();
-}
-
-QRect pixels(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
 }
 
 QImage imageOf(const QIcon &icon, int size)
@@ -234,100 +156,30 @@ private Q_SLOTS:
 
 void TestMenuDesigns::controls_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<bool>("visible");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QRgb>("back");
-    QTest::addColumn<QRgb>("text");
-    QTest::addColumn<Qt::Alignment>("align");
-
-    for (const Control &c : kControls) {
-        QTest::addRow("%s %s", c.window, c.name)
-            << QByteArray(c.window) << QString::fromLatin1(c.name) << QByteArray(c.kind)
-            << QString::fromLatin1(c.parent) << QString::fromUtf16(c.caption)
-            << pixels(c.left, c.top, c.width, c.height) << (c.state == Shown)
-            << QString::fromUtf16(c.family) << c.points << c.bold << c.back << c.text << c.align;
-    }
+    controlsData(kControls);
 }
 
 void TestMenuDesigns::controls()
 {
-    QFETCH(QByteArray, window);
-    QFETCH(QString, name);
-    QFETCH(QByteArray, kind);
-    QFETCH(QString, parent);
-    QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, visible);
-    QFETCH(QString, family);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(QRgb, back);
-    QFETCH(QRgb, text);
-    QFETCH(Qt::Alignment, align);
-
-    const auto w = build(window);
-    QVERIFY(w);
-    auto *control = w->findChild<QWidget *>(name);
-    QVERIFY2(control, qPrintable(name));
-    w->ensurePolished();
-
-    QCOMPARE(control->metaObject()->className(), kind);
-    QCOMPARE(control->parentWidget()->objectName(), parent);
-    QCOMPARE(captionOf(control), caption);
-    QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(!control->isHidden(), visible);
-    QVERIFY(control->isEnabled());
-    QCOMPARE(control->font().family(), family);
-    QCOMPARE(control->font().pointSizeF(), points);
-    QCOMPARE(control->font().bold(), bold);
-    if (back != kDefault)
-        QCOMPARE(backOf(control), back);
-    if (text != kDefault)
-        QCOMPARE(control->palette().color(control->foregroundRole()).rgba(), text);
-    if (auto label = qobject_cast<const QLabel *>(control))
-        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, align);
+    checkControl(build);
 }
 
 void TestMenuDesigns::windows_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<QRgb>("back");
-    QTest::addColumn<double>("points");
-
-    for (const Window &win : kWindows) {
-        QTest::addRow("%s", win.name)
-            << QByteArray(win.name) << QString::fromUtf16(win.caption)
-            << QSize(win.clientWidth / kTwipsPerPixel, win.clientHeight / kTwipsPerPixel)
-            << win.back << win.points;
-    }
+    windowsData(kWindows);
 }
 
 void TestMenuDesigns::windows()
 {
     QFETCH(QByteArray, window);
-    QFETCH(QString, caption);
     QFETCH(QSize, client);
-    QFETCH(QRgb, back);
-    QFETCH(double, points);
 
     const auto w = build(window);
     QVERIFY(w);
-    QCOMPARE(w->objectName().toLatin1(), window);
-    QCOMPARE(w->windowTitle(), caption);
-
+    checkWindow(*w);
+    if (QTest::currentTestFailed())
+        return;
     QWidget *central = w->centralWidget();
-    QVERIFY(central);
-    QCOMPARE(central->objectName(), u"centralwidget"_s);
     if (window == "hatter") {
         // Opens maximized, so only its normal size is given; it has no menu and no control.
         QCOMPARE(w->size(), client);
@@ -339,69 +191,27 @@ void TestMenuDesigns::windows()
     }
     QCOMPARE(w->findChild<QMenuBar *>() != nullptr, window == "alap");
 
-    central->ensurePolished();
-    QCOMPARE(central->font().family(), u"MS Sans Serif"_s);
-    QCOMPARE(central->font().pointSizeF(), points);
-    QVERIFY(central->font().bold());
-    QCOMPARE(central->palette().color(central->backgroundRole()).rgba(), back);
-
     // The start-up window shows the hourglass until its code switches the pointer.
     QCOMPARE(w->cursor().shape(), window == "sobre" ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
 void TestMenuDesigns::tabOrder_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    QTest::addColumn<QStringList>("order");
-
-    for (const char *window : {"alap", "sobre"}) {
-        std::vector<const Control *> focusable;
-        for (const Control &c : kControls) {
-            if (QByteArrayView(c.window) == window && c.tab != kNoTab)
-                focusable.push_back(&c);
-        }
-        std::ranges::sort(focusable, {}, &Control::tab);
-        QStringList order;
-        for (const Control *c : focusable)
-            order << QString::fromLatin1(c->name);
-        QTest::addRow("%s", window) << QByteArray(window) << order;
-    }
+    tabOrderData(kControls);
 }
 
 void TestMenuDesigns::tabOrder()
 {
-    QFETCH(QByteArray, window);
-    QFETCH(QStringList, order);
-
-    const auto w = build(window);
-    QVERIFY(w);
-    QWidget *first = w->findChild<QWidget *>(order.constFirst());
-    QVERIFY(first);
-
-    QStringList chain;
-    QWidget *widget = first;
-    do {
-        if (order.contains(widget->objectName()) && w->isAncestorOf(widget))
-            chain << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget && widget != first);
-    QCOMPARE(chain, order);
-
-    for (const QString &name : std::as_const(order)) {
-        const QWidget *control = w->findChild<QWidget *>(name);
-        QVERIFY2(control->focusPolicy() & Qt::TabFocus, qPrintable(name));
-    }
+    checkTabOrder(build);
 }
 
 void TestMenuDesigns::accessibility_data()
 {
-    QTest::addColumn<QByteArray>("window");
-    for (const Window &win : kWindows)
-        QTest::addRow("%s", win.name) << QByteArray(win.name);
+    windowNamesData(kWindows);
 }
 
-// A screen reader reads labels by their text and learns every control's purpose from its
-// description; the two panels and the About icon are named.
+// A screen reader reads labels and push buttons by their text and learns every control's purpose
+// from its description; the two panels and the About icon are named.
 void TestMenuDesigns::accessibility()
 {
     QFETCH(QByteArray, window);
@@ -409,12 +219,10 @@ void TestMenuDesigns::accessibility()
     const auto w = build(window);
     QVERIFY(w);
     QVERIFY(!w->centralWidget()->accessibleDescription().isEmpty());
-    const auto controls = w->centralWidget()->findChildren<QWidget *>();
-    for (const QWidget *control : controls) {
-        QVERIFY2(!control->accessibleDescription().isEmpty(), qPrintable(control->objectName()));
-        if (qobject_cast<const QLabel *>(control))
-            QVERIFY2(control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-    }
+    // The controls on the About panel count as the window's own.
+    checkDescribed(w->centralWidget()->findChildren<QWidget *>());
+    if (QTest::currentTestFailed())
+        return;
 
     if (window == "sobre") {
         auto *info = w->findChild<QToolButton *>(u"Image2"_s);
