@@ -74,7 +74,11 @@ alap *ZOR_IGE11::showAlap()
 }
 hatter *ZOR_IGE11::showHatter()
 {
-    return showLoaded(g_hatter);
+    if (!g_hatter)
+        g_hatter = new hatter(); // its Form_Load shows it maximized
+    else if (!g_hatter->isVisible())
+        g_hatter->showMaximized(); // a plain show would restore it to its normal size
+    return g_hatter;
 }
 
 ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
@@ -133,7 +137,10 @@ void ZOR_IGE11::start()
 
 void ZOR_IGE11::endProgram()
 {
-    unload(g_hatter);
+    if (g_hatter) {
+        g_hatter->close();
+        g_hatter->deleteLater();
+    }
     s_ending = true;
     // No other window's unload handler runs: they go without being closed. The deletion waits
     // for the event loop, since the exit button's own window is among them.

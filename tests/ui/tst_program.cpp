@@ -118,7 +118,10 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::alapWindow()->isVisible());
     QVERIFY(ZOR_IGE11::alapWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(ZOR_IGE11::hatterWindow() && ZOR_IGE11::hatterWindow()->isVisible());
-    QVERIFY(ZOR_IGE11::hatterWindow()->windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(ZOR_IGE11::hatterWindow()->windowStates(), Qt::WindowMaximized);
+    QCOMPARE(ZOR_IGE11::hatterWindow()->title(),
+             u"Z  O  R      ------   EJERCICIOS GRAMATICALES DE ESPAÑOL"_s);
+    QCOMPARE(ZOR_IGE11::hatterWindow()->backColour(), QColor(255, 255, 224));
     QCOMPARE(ZOR_IGE11::splashDone, 1);
     processDeletions();
     QVERIFY(!ZOR_IGE11::sobreWindow());
