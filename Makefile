@@ -20,6 +20,7 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release --target benchmarks
 	@cmake --build --preset release --target run-benchmarks
+	@cmake --build --preset release --target run-startup
 
 # Standard output carries the table only; everything else goes to standard error.
 dump-content: deps
