@@ -30,12 +30,13 @@ dump-content: deps
 
 # A minute of libFuzzer on the answer check, over a copy of the corpus kept in build/fuzz so that
 # new inputs never touch the repository; crashing inputs go to build/fuzz/artifacts.
+FUZZ_SECONDS ?= 60
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
 	@cp tests/fuzz/corpus/* build/fuzz/corpus/
-	@build/fuzz/tests/fuzz/fuzz_answer -max_total_time=60 -artifact_prefix=build/fuzz/artifacts/ \
+	@build/fuzz/tests/fuzz/fuzz_answer -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/artifacts/ \
 		build/fuzz/corpus
 
 format:
