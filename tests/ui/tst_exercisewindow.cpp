@@ -84,6 +84,7 @@ private Q_SLOTS:
     void helpMessage_data();
     void helpMessage();
     void answerBoxConvertsTypedKeysOnly();
+    void enterAndFocusForTheKeyboard();
     void hostileUse();
     void closingWhileAMessageIsOpen();
 };
@@ -314,6 +315,28 @@ void TestExerciseWindow::answerBoxConvertsTypedKeysOnly()
     w.hover(u"Label9"_s);
     w.hover(u"Text2"_s);
     QCOMPARE(w.answerBox()->selectedText(), u"st'"_s);
+}
+
+void TestExerciseWindow::enterAndFocusForTheKeyboard()
+{
+    Window w(0, testsupport::scriptedDraw({0, 0}));
+    // With Comenzar disabled at load, the answer box is the first control that takes the focus.
+    QCOMPARE(QApplication::focusWidget(), w.answerBox());
+    w.window->chooseFromMainMenu(u"Command5");
+    w.click(u"Command1"_s);
+    w.answerBox()->setText(w.currentAnswer());
+
+    // Enter on a control other than a button presses Siguiente.
+    w.find(u"Text5"_s)->setFocus();
+    QTest::keyClick(w.find(u"Text5"_s), Qt::Key_Return);
+    QVERIFY(w.window->engine().state().items.isUsed(0));
+    QCOMPARE(w.window->engine().state().shownCount, qint16(2));
+
+    // On a button, Enter presses that button.
+    auto *otherSet = w.find<QPushButton>(u"Command6"_s);
+    otherSet->setFocus();
+    QTest::keyClick(otherSet, Qt::Key_Return);
+    QTRY_COMPARE(w.find<QLabel>(u"Label1"_s)->text(), u"3/11/a:"_s);
 }
 
 void TestExerciseWindow::hostileUse()
