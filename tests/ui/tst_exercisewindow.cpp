@@ -85,6 +85,7 @@ private Q_SLOTS:
     void helpMessage();
     void answerBoxConvertsTypedKeysOnly();
     void enterAndFocusForTheKeyboard();
+    void windowsFontsResolveToMetricTwins();
     void hostileUse();
     void closingWhileAMessageIsOpen();
 };
@@ -337,6 +338,19 @@ void TestExerciseWindow::enterAndFocusForTheKeyboard()
     otherSet->setFocus();
     QTest::keyClick(otherSet, Qt::Key_Return);
     QTRY_COMPARE(w.find<QLabel>(u"Label1"_s)->text(), u"3/11/a:"_s);
+}
+
+void TestExerciseWindow::windowsFontsResolveToMetricTwins()
+{
+    Window w(0);
+    const auto resolved = [&w](const QString &control) {
+        QWidget *widget = w.find(control);
+        widget->ensurePolished();
+        return QFontInfo(widget->font()).family();
+    };
+    QCOMPARE(resolved(u"Command1"_s), u"Liberation Sans"_s); // MS Sans Serif
+    QCOMPARE(resolved(u"Label4"_s), u"Liberation Sans"_s);   // Arial
+    QCOMPARE(resolved(u"Label9"_s), u"Liberation Serif"_s);  // Times New Roman
 }
 
 void TestExerciseWindow::hostileUse()
