@@ -199,11 +199,6 @@ bool DrillEngine::typedSentenceMatches() const
     const QStringView before = answertext::chopTrailingBlanks(m_view.label6);
     const QStringView typed = answertext::trimBlanks(m_view.text2);
     const QStringView after = answertext::chopLeadingBlanks(m_view.label7);
-    const qsizetype typedLength = before.size() + typed.size() + after.size();
-    const qsizetype storedLength =
-        item.textBefore.size() + item.answer.size() + item.textAfter.size();
-    if (typedLength != storedLength)
-        return false;
     const QString typedSentence = answertext::joined({before, typed, after});
     const QString storedSentence =
         answertext::joined({item.textBefore, item.answer, item.textAfter});

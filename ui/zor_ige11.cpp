@@ -18,6 +18,13 @@ QPointer<alap> g_alap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
+// The instance slot of an exercise window; nullptr for an unknown name.
+QPointer<ExerciseWindow> *exerciseSlot(QStringView windowName)
+{
+    const ExerciseProfile *profile = exerciseProfile(windowName);
+    return profile ? &g_exerciseWindows[profile - kExerciseProfiles] : nullptr;
+}
+
 template <typename Window> Window *showLoaded(QPointer<Window> &instance)
 {
     if (!instance)
@@ -83,15 +90,13 @@ hatter *ZOR_IGE11::showHatter()
 
 ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
 {
-    for (std::size_t k = 0; k < std::size(kExerciseProfiles); ++k) {
-        if (kExerciseProfiles[k].windowName != windowName)
-            continue;
-        if (!g_exerciseWindows[k])
-            g_exerciseWindows[k] = new ExerciseWindow(kExerciseProfiles[k], feedback, drawIndex);
-        g_exerciseWindows[k]->show();
-        return g_exerciseWindows[k];
-    }
-    return nullptr;
+    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
+    if (!slot)
+        return nullptr;
+    if (!*slot)
+        *slot = new ExerciseWindow(*exerciseProfile(windowName), feedback, drawIndex);
+    (*slot)->show();
+    return *slot;
 }
 
 void ZOR_IGE11::unload(QWidget *window)
@@ -115,11 +120,8 @@ hatter *ZOR_IGE11::hatterWindow()
 
 ExerciseWindow *ZOR_IGE11::exerciseWindow(QStringView windowName)
 {
-    for (std::size_t k = 0; k < std::size(kExerciseProfiles); ++k) {
-        if (kExerciseProfiles[k].windowName == windowName)
-            return g_exerciseWindows[k];
-    }
-    return nullptr;
+    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
+    return slot ? slot->data() : nullptr;
 }
 
 void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
