@@ -1,9 +1,9 @@
 #pragma once
 
+#include "programtimer.h"
 #include "ui_sobre.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 namespace ui {
 
@@ -33,8 +33,8 @@ private:
     void Form_Unload();
 
     Ui::sobre ui;
-    QTimer m_timer1;
-    QTimer m_timer2;
+    ProgramTimer m_timer1;
+    ProgramTimer m_timer2;
     int m_frame = 0;
 };
 

@@ -139,6 +139,10 @@ void ZOR_IGE11::start()
 
 void ZOR_IGE11::endProgram()
 {
+    if (MessageBoxFeedback::isOpen()) {
+        MessageBoxFeedback::whenNoneOpen(qApp, &ZOR_IGE11::endProgram);
+        return;
+    }
     if (g_hatter) {
         g_hatter->close();
         g_hatter->deleteLater();

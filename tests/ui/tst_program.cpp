@@ -11,9 +11,13 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 using ui::ZOR_IGE11;
@@ -68,6 +72,7 @@ private Q_SLOTS:
     void noControlIsClipped();
     void helpMessages();
     void exitEndsAtOnceEvenWithAboutOpen();
+    void anOpenMessageBoxHoldsTheProgramStill();
 
 private:
     testsupport::RecordingFeedback m_feedback;
@@ -330,6 +335,74 @@ void TestProgram::exitEndsAtOnceEvenWithAboutOpen()
     QVERIFY(!ZOR_IGE11::hatterWindow() && !ZOR_IGE11::sobreWindow() && !ZOR_IGE11::alapWindow());
     ZOR_IGE11::start(); // leave the program in the state cleanup expects
     ZOR_IGE11::sobreWindow()->Timer1_Timer();
+}
+
+namespace {
+
+// Opens a real message box with open() and, while it is up, runs whileOpen after a while, then
+// closes it.
+void withRealMessageBox(const std::function<void()> &open, int waitMs,
+                        const std::function<void()> &whileOpen)
+{
+    drill::Feedback *recorder = std::exchange(ZOR_IGE11::feedback, nullptr);
+    QTimer::singleShot(waitMs, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        whileOpen();
+        box->accept();
+    });
+    open();
+    ZOR_IGE11::feedback = recorder;
+}
+
+} // namespace
+
+void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
+{
+    ZOR_IGE11::endProgram();
+    processDeletions();
+    ZOR_IGE11::splashDone = 0;
+    ZOR_IGE11::start();
+
+    // "Mi ez?" during the splash: the hand-over waits for the box to close.
+    QPointer<ui::sobre> splash = ZOR_IGE11::sobreWindow();
+    auto clickImage2 = [&splash] { splash->findChild<QToolButton *>(u"Image2"_s)->click(); };
+    bool menuWhileOpen = true;
+    int frameWhileOpen = -1;
+    withRealMessageBox(clickImage2, 650, [&] {
+        menuWhileOpen = ZOR_IGE11::alapWindow() != nullptr;
+        frameWhileOpen = splash ? splash->frame() : -1;
+    });
+    QVERIFY(!menuWhileOpen);
+    QCOMPARE(frameWhileOpen, 0);
+    QVERIFY(splash);
+    QTRY_VERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::alapWindow()->isVisible());
+    QTRY_VERIFY(!splash);
+
+    // The About animation stands still under its box.
+    ui::sobre::openAbout();
+    ui::sobre *about = ZOR_IGE11::sobreWindow();
+    about->Timer2_Timer();
+    int aboutFrameWhileOpen = -1;
+    withRealMessageBox([about] { about->findChild<QToolButton *>(u"Image2"_s)->click(); }, 650,
+                       [&] { aboutFrameWhileOpen = about->frame(); });
+    QCOMPARE(aboutFrameWhileOpen, 1);
+    about->close();
+    processDeletions();
+
+    // A main-menu button pressed under an open box (as an assistive technology can): the menu
+    // stays until the box is closed.
+    ui::alap *menu = ZOR_IGE11::alapWindow();
+    bool menuStayed = false;
+    withRealMessageBox([menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); }, 50,
+                       [&] {
+                           menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
+                           processDeletions();
+                           menuStayed = ZOR_IGE11::alapWindow() == menu && menu->isVisible();
+                       });
+    QVERIFY(menuStayed);
+    QTRY_VERIFY(!ZOR_IGE11::alapWindow());
+    QVERIFY(ZOR_IGE11::exerciseWindow(u"zor_ige2"));
 }
 
 QTEST_MAIN(TestProgram)

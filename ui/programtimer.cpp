@@ -1,0 +1,26 @@
+#include "programtimer.h"
+
+#include "messageboxfeedback.h"
+
+#include <QTimerEvent>
+
+namespace ui {
+
+void ProgramTimer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != timerId() || !MessageBoxFeedback::isOpen()) {
+        QTimer::timerEvent(event);
+        return;
+    }
+    if (m_held)
+        return;
+    m_held = true;
+    MessageBoxFeedback::whenNoneOpen(this, [this] {
+        m_held = false;
+        QTimerEvent tick(timerId());
+        if (isActive()) // not stopped in the meantime
+            QTimer::timerEvent(&tick);
+    });
+}
+
+} // namespace ui
