@@ -97,6 +97,9 @@ void ExerciseWindow::Form_Load()
     mnuOntop_Click();
     m_engine.Form_Load();
     render();
+    // Activation would focus the first control in the tab order as it is then: Comenzar, once
+    // the main menu has chosen a set.
+    m_text2->setFocus();
 }
 
 void ExerciseWindow::mnuOntop_Click()

@@ -221,6 +221,9 @@ void TestProgram::everyMainMenuButtonOpensItsSet()
     }
     QVERIFY(exercise->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
     QCOMPARE(labelText(exercise, u"Label1"_s), codeLabel);
+    // The answer box has the focus once the window is active, although Comenzar now precedes it.
+    QVERIFY(QTest::qWaitForWindowActive(exercise));
+    QCOMPARE(QApplication::focusWidget(), exercise->findChild<QWidget *>(u"Text2"_s));
     QVERIFY(ZOR_IGE11::hatterWindow()->isVisible());
 }
 
