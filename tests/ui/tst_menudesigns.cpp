@@ -235,7 +235,7 @@ void TestMenuDesigns::accessibility()
                  u"Si quiere más información, pulse aquí:"_s);
     }
     if (auto *panel = w->findChild<SSPanel *>(u"Panel3D1"_s))
-        QCOMPARE(panel->accessibleName(), panel->caption().simplified());
+        QCOMPARE(panel->accessibleName(), panel->caption().trimmed());
 }
 
 void TestMenuDesigns::mainMenu()

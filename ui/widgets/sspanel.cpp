@@ -20,6 +20,7 @@ SSPanel::SSPanel(QWidget *parent)
 void SSPanel::setCaption(const QString &caption)
 {
     m_caption = caption;
+    setAccessibleName(caption.trimmed()); // blanks that only place the caption are not read
     updateGeometry();
     update();
 }
