@@ -27,8 +27,10 @@ bool HintSources::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseMove)
         return false;
     auto *widget = static_cast<QWidget *>(watched);
-    if (!widget->isEnabled())
+    if (!widget->isEnabled()) {
+        m_handlers.front().second(); // the free area's
         return false;
+    }
     if (widget == m_freeArea &&
         widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
         return false;

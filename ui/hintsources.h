@@ -8,9 +8,9 @@ class QWidget;
 
 namespace ui {
 
-// Runs a window's hint-line handlers as the pointer moves over its controls. The free area's
-// handler runs only where no control lies under the pointer; a control without a handler, or a
-// disabled one, leaves the hint line as it is.
+// Runs a window's hint-line handlers as the pointer moves over its controls. A control without
+// a handler leaves the hint line as it is. The free area's handler runs where no control lies
+// under the pointer and over a disabled control, which raises no move of its own.
 class HintSources : public QObject
 {
 public:
