@@ -16,7 +16,7 @@ constexpr DrillItem kItems[] = {
     {u"",                     u"descansar", u"Descansáis", u"los domingos.",                  u"2 2"}, // 4
     {u"La profesora",         u"enseñar",   u"enseña",     u"matemáticas en un colegio.",     u""},    // 5
     {u"",                     u"pasear",    u"Paseamos",   u"por el parque.",                 u"1 1"}, // 6
-    {u"",                     u"hablar",    u"Hablas",     u"español muy bien.",              u"2"},   // 7
+    {u"",                     u"hablar",    u"Hablas",     u"tres idiomas.",                  u"2"},   // 7
     {u"Los abuelos",          u"conversar", u"conversan",  u"en la terraza.",                 u""},    // 8
     {u"",                     u"cantar",    u"Canto",      u"en un coro.",                    u"1"},   // 9
     {u"Mi padre ya no",       u"fumar",     u"fuma",       u"en casa.",                       u""},    // 10
@@ -38,7 +38,7 @@ constexpr DrillItem kItems[] = {
     {u"¿Tus hijos",           u"hacer",     u"hacen",      u"los deberes solos?",             u""},    // 24
 
     // Unidad 3, ejercicio 11/b: first and second conjugation
-    {u"Mi madre",             u"trabajar",  u"trabaja",    u"en una oficina.",                u""},    // 25
+    {u"Mi madre",             u"trabajar",  u"trabaja",    u"desde casa.",                    u""},    // 25
     {u"",                     u"vender",    u"Vendemos",   u"fruta en el mercado.",           u"1 1"}, // 26
     {u"",                     u"cantar",    u"Cantas",     u"muy bien.",                      u"2"},   // 27
     {u"No",                   u"nadar",     u"nado",       u"en la piscina.",                 u"1"},   // 28
@@ -76,10 +76,10 @@ constexpr DrillItem kItems[] = {
     {u"",                     u"ver",       u"Veo",        u"el partido en un bar.",          u"1"},   // 56
     {u"",                     u"subir",     u"Subimos",    u"por la escalera.",               u"1 1"}, // 57
     {u"Los niños",            u"cantar",    u"cantan",     u"en el patio.",                   u""},    // 58
-    {u"",                     u"abrir",     u"Abro",       u"la ventana.",                    u"1"},   // 59
+    {u"",                     u"abrir",     u"Abro",       u"la puerta al cartero.",          u"1"},   // 59
     {u"¿",                    u"hacer",     u"Haces",      u"deporte?",                       u"2"},   // 60
     {u"",                     u"recibir",   u"Recibimos",  u"muchas visitas.",                u"1 1"}, // 61
-    {u"Mis padres",           u"trabajar",  u"trabajan",   u"en un banco.",                   u""},    // 62
+    {u"Mis padres",           u"trabajar",  u"trabajan",   u"de lunes a viernes.",            u""},    // 62
 };
 // clang-format on
 

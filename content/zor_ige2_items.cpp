@@ -44,7 +44,7 @@ constexpr DrillItem kItems[] = {
     {u"Todas las mañanas, Carmen",   u"vestir",      u"viste",         u"a los niños.",                   u""},    // 29
     {u"",                            u"vestirse",    u"Nos vestimos",  u"en seguida.",                    u"1 1"}, // 30
     {u"¿De quién",                   u"reírse",      u"se ríe",        u"usted?",                         u""},    // 31
-    {u"Mis amigos",                  u"reírse",      u"se ríen",       u"mucho con esta película.",       u""},    // 32
+    {u"Todos",                       u"reírse",      u"se ríen",       u"con los chistes de Jorge.",      u""},    // 32
     {u"En el bar",                   u"pedir",       u"pido",          u"cerveza.",                       u"1"},   // 33
     {u"¿Qué",                        u"pedir",       u"pedimos",       u"de postre?",                     u"1 1"}, // 34
     {u"",                            u"decir",       u"Digo",          u"siempre la verdad.",             u"1"},   // 35
@@ -58,7 +58,7 @@ constexpr DrillItem kItems[] = {
 
     // Unidad 10, ejercicio 13: irregular verbs of types C (conocer), E (construir) and F (enviar)
     // textBefore                    infinitive      answer            textAfter                          person
-    {u"Yo",                          u"corregir",    u"corrijo",       u"mis faltas de ortografía.",      u""},    // 43
+    {u"Tú siempre me",               u"corregir",    u"corriges",      u"las faltas de ortografía.",      u""},    // 43
     {u"",                            u"corregir",    u"Corregimos",    u"los errores del dictado.",       u"1 1"}, // 44
     {u"",                            u"traducir",    u"Traduzco",      u"del español al húngaro.",        u"1"},   // 45
     {u"El perro",                    u"obedecer",    u"obedece",       u"a su dueño.",                    u""},    // 46

@@ -42,7 +42,7 @@ constexpr DrillItem kItems[] = {
     // Unidad 12, ejercicio 10: affirmative imperative (no text before the gap) and
     // negative imperative, i.e. Presente de Subjuntivo ("No" before the gap)
     // textBefore      infinitive     answer           textAfter                           person
-    {u"",              u"esperar",    u"Espera",       u"un momento, ahora vuelvo.",       u"2"},    // 29
+    {u"",              u"esperar",    u"Espera",       u"un momento, que ahora vuelvo.",   u"2"},    // 29
     {u"",              u"vestirse",   u"Vestíos",      u"rápido.",                         u"2 2"},  // 30
     {u"",              u"cruzar",     u"Cruce",        u"usted por el paso de peatones.",  u""},     // 31
     {u"No",            u"conducir",   u"conduzcas",    u"tan deprisa.",                    u"2"},    // 32
@@ -63,15 +63,15 @@ constexpr DrillItem kItems[] = {
     {u"",              u"levantarse", u"Levántate",    u"temprano mañana.",                u"2"},    // 47
     {u"",              u"fregar",     u"Friega",       u"los platos después de comer.",    u"2"},    // 48
     {u"",              u"hacer",      u"Haz",          u"la cama antes de desayunar.",     u"2"},    // 49
-    {u"No",            u"salir",      u"salgáis",      u"sin abrigo, hace mucho frío.",    u"2 2"},  // 50
-    {u"",              u"obedecer",   u"Obedezcan",    u"las normas del museo.",           u"3 3"},  // 51
-    {u"No",            u"ponerse",    u"te pongas",    u"ese jersey, está sucio.",         u"2"},    // 52
+    {u"No",            u"salir",      u"salgáis",      u"sin abrigo con este frío.",       u"2 2"},  // 50
+    {u"",              u"obedecer",   u"Obedezcan",    u"las indicaciones del guía.",      u"3 3"},  // 51
+    {u"No",            u"ponerse",    u"te pongas",    u"ese jersey, que está sucio.",     u"2"},    // 52
     {u"",              u"ser",        u"Sé",           u"bueno con tu hermana.",           u"2"},    // 53
     {u"No",            u"reírse",     u"te rías",      u"de los demás.",                   u"2"},    // 54
     {u"",              u"traer",      u"Traiga",       u"la cuenta, por favor.",           u"3"},    // 55
     {u"",              u"venir",      u"Ven",          u"aquí ahora mismo.",               u"2"},    // 56
     {u"No",            u"traducir",   u"traduzca",     u"usted palabra por palabra.",      u""},     // 57
-    {u"",              u"vaciar",     u"Vacíe",        u"usted los bolsillos, señor.",     u""},     // 58
+    {u"",              u"vaciar",     u"Vacíe",        u"usted los bolsillos.",            u""},     // 58
     {u"",              u"torcer",     u"Tuerza",       u"a la izquierda en la plaza.",     u"3"},    // 59
     {u"No",            u"perder",     u"pierdas",      u"el tiempo.",                      u"2"},    // 60
     {u"",              u"repetir",    u"Repetid",      u"las palabras nuevas.",            u"2 2"},  // 61
@@ -80,13 +80,13 @@ constexpr DrillItem kItems[] = {
     {u"No",            u"ser",        u"seas",         u"tan impaciente.",                 u"2"},    // 64
     {u"No",            u"caerse",     u"te caigas",    u".",                               u"2"},    // 65
     {u"",              u"ir",         u"Id",           u"vosotros primero.",               u""},     // 66
-    {u"No",            u"hacer",      u"hagas",        u"ruido, el bebé está durmiendo.",  u"2"},    // 67
+    {u"No",            u"hacer",      u"hagas",        u"ruido, que despiertas al bebé.",  u"2"},    // 67
     {u"",              u"salir",      u"Salgan",       u"ustedes por la puerta de atrás.", u""},     // 68
     {u"",              u"decir",      u"Di",           u"la verdad.",                      u"2"},    // 69
     {u"",              u"tener",      u"Tengan",       u"cuidado con el escalón.",         u"3 3"},  // 70
     {u"No",            u"ir",         u"vayas",        u"tú solo a la montaña.",           u""},     // 71
     {u"No",            u"decir",      u"digan",        u"ustedes nada a nadie.",           u""},     // 72
-    {u"No",            u"tener",      u"tengáis",      u"miedo, el perro no muerde.",      u"2 2"},  // 73
+    {u"No",            u"tener",      u"tengáis",      u"miedo, que el perro no muerde.",  u"2 2"},  // 73
     {u"No",            u"ponerse",    u"os pongáis",   u"nerviosos en el examen.",         u"2 2"},  // 74
     {u"",              u"ser",        u"Sed",          u"puntuales mañana.",               u"2 2"},  // 75
     {u"",              u"salir",      u"Sal",          u"de la ducha, que es tarde.",      u"2"},    // 76
