@@ -76,7 +76,7 @@ constexpr DrillItem kItems[] = {
     {u"",                     u"ver",       u"Veo",        u"el partido en un bar.",          u"1"},   // 56
     {u"",                     u"subir",     u"Subimos",    u"por la escalera.",               u"1 1"}, // 57
     {u"Los niños",            u"cantar",    u"cantan",     u"en el patio.",                   u""},    // 58
-    {u"",                     u"abrir",     u"Abro",       u"la puerta al cartero.",          u"1"},   // 59
+    {u"",                     u"abrir",     u"Abro",       u"la tienda muy temprano.",        u"1"},   // 59
     {u"¿",                    u"hacer",     u"Haces",      u"deporte?",                       u"2"},   // 60
     {u"",                     u"recibir",   u"Recibimos",  u"muchas visitas.",                u"1 1"}, // 61
     {u"Mis padres",           u"trabajar",  u"trabajan",   u"de lunes a viernes.",            u""},    // 62
