@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zor"));
-    QApplication::setDesktopFileName(QStringLiteral("zor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.zor"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/alap.ico")));
     ui::registerFontSubstitutions();
     ui::ZOR_IGE11::start();
