@@ -13,7 +13,8 @@ run: deps
 	fi
 	@build/release/app/zor
 
-test: deps
+test:
+	@scripts/install-deps test
 	@cmake --workflow --preset test
 
 bench: deps
