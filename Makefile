@@ -1,5 +1,5 @@
 # The two everyday commands, `make run` and `make test`, over the CMake presets.
-.PHONY: run test bench dump-content deps format clean fuzz
+.PHONY: run test package bench dump-content deps format clean fuzz
 
 deps:
 	@scripts/install-deps
@@ -16,6 +16,14 @@ run: deps
 test:
 	@scripts/install-deps test
 	@cmake --workflow --preset test
+
+# Release build, the check of its installed files, the .deb in build/release, and lintian's
+# inspection of it: any error fails.
+package:
+	@scripts/install-deps package
+	@rm -f build/release/zor_*.deb
+	@cmake --workflow --preset package
+	@lintian --fail-on error --display-info build/release/zor_*.deb
 
 bench: deps
 	@cmake --preset release >/dev/null
