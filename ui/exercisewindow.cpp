@@ -4,6 +4,7 @@
 #include "hints.h"
 #include "hintsources.h"
 #include "messageboxfeedback.h"
+#include "spokenitem.h"
 #include "zor_ige11.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
                              : std::make_unique<MessageBoxFeedback>(this, [this] { render(); }))
     , m_feedback(feedback ? *feedback : *m_ownFeedback)
     , m_engine(profile.group(), profile.drill(), m_feedback, std::move(drawIndex))
+    , m_announcer(this)
 {
     profile.setupDesign(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -46,6 +48,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
     if (!profile.imperativeMarker.isEmpty())
         m_imperativeMarker = control<QLabel>(profile.imperativeMarker);
     m_text2 = control<QLineEdit>(u"Text2");
+    m_answerBoxName = m_text2->accessibleName();
     m_text5 = control<QPlainTextEdit>(u"Text5");
     m_mnuOntop = control<QAction>(u"mnuOntop");
 
@@ -249,6 +252,16 @@ void ExerciseWindow::render()
     m_hintLine->setText(view.hintLine);
     if (m_imperativeMarker)
         m_imperativeMarker->setVisible(view.imperativeMarkerVisible);
+    // The focus stays in the answer box from item to item, so the box itself is named by the
+    // item on show. A box that has the focus already also announces its new name, which screen
+    // readers would not say; one that gets the focus now says it as it takes the focus.
+    const QString spoken = drill::spokenItem(view);
+    const QString &answerBoxName = spoken.isEmpty() ? m_answerBoxName : spoken;
+    if (m_text2->accessibleName() != answerBoxName) {
+        m_text2->setAccessibleName(answerBoxName);
+        if (!spoken.isEmpty() && m_text2->hasFocus())
+            m_announcer.announce(spoken);
+    }
     // Only a change of the engine's text or caret touches the box, so a selection survives.
     if (m_text2->text() != view.text2) {
         m_text2->setText(view.text2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "announcer.h"
 #include "drillengine.h"
 #include "exerciseprofile.h"
 
@@ -60,6 +61,7 @@ private:
     std::unique_ptr<drill::Feedback> m_ownFeedback;
     drill::Feedback &m_feedback;
     drill::DrillEngine m_engine;
+    Announcer m_announcer;
 
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
@@ -75,6 +77,7 @@ private:
     QLineEdit *m_text2 = nullptr;
     QPlainTextEdit *m_text5 = nullptr;
     QAction *m_mnuOntop = nullptr;
+    QString m_answerBoxName; // the design's, spoken while no item is on show
     bool m_rendering = false;
 };
 

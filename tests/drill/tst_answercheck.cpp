@@ -2,6 +2,7 @@
 #include "drillengine.h"
 #include "messages.h"
 #include "recordingfeedback.h"
+#include "spokenitem.h"
 #include "testitems.h"
 
 #include <QTest>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void collapseMatchesRepeatedReplace();
     void runningTextRules_data();
     void runningTextRules();
+    void spokenItem_data();
+    void spokenItem();
     void check_data();
     void check();
     void checkKeepsItemAndCaretAfterWrongAnswer();
@@ -119,6 +122,38 @@ void TestAnswerCheck::runningTextRules()
     QFETCH(QString, textAfter);
     QFETCH(QString, appended);
     QCOMPARE(drill::answertext::completedSentence(textBefore, answer, textAfter), appended);
+}
+
+void TestAnswerCheck::spokenItem_data()
+{
+    QTest::addColumn<QStringList>("shown"); // Label6, Label7, Label8, Label9
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("gap inside") << QStringList{u"Mi madre "_s, u" desde casa."_s, u""_s,
+                                               u"trabajar"_s}
+                                << u"Mi madre, hueco, desde casa. Infinitivo: trabajar."_s;
+    QTest::newRow("question opens on the gap")
+        << QStringList{u"¿ "_s, u" a tus padres?"_s, u"2"_s, u"escribir"_s}
+        << u"¿hueco, a tus padres? Infinitivo: escribir. Persona: tú."_s;
+    QTest::newRow("gap ends the question")
+        << QStringList{u"¿Cuánto "_s, u" ?"_s, u"2 2"_s, u"costar"_s}
+        << u"¿Cuánto, hueco? Infinitivo: costar. Persona: vosotros o vosotras."_s;
+    QTest::newRow("gap opens the sentence")
+        << QStringList{u" "_s, u" la tienda."_s, u"3 3"_s, u"abrir"_s}
+        << u"hueco, la tienda. Infinitivo: abrir. Persona: ellos, ellas o ustedes."_s;
+    QTest::newRow("no item on show") << QStringList{u" "_s, u" "_s, u""_s, u""_s} << QString();
+}
+
+// What the answer box says to a screen reader.
+void TestAnswerCheck::spokenItem()
+{
+    QFETCH(QStringList, shown);
+    QFETCH(QString, spoken);
+    drill::DrillView view;
+    view.label6 = shown[0];
+    view.label7 = shown[1];
+    view.label8 = shown[2];
+    view.label9 = shown[3];
+    QCOMPARE(drill::spokenItem(view), spoken);
 }
 
 void TestAnswerCheck::check_data()

@@ -1,0 +1,70 @@
+#include "announcer.h"
+
+#include <QAccessibleInterface>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+// A notification of the window, read by its name; it has no children and takes no input.
+class Notification : public QAccessibleInterface
+{
+public:
+    explicit Notification(QWidget *window)
+        : m_window(window)
+    {}
+
+    void setName(const QString &name) { m_name = name; }
+
+    bool isValid() const override { return !m_window.isNull(); }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_window ? m_window->windowHandle() : nullptr; }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_window);
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? m_name : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QPointer<QWidget> m_window;
+    QString m_name;
+};
+
+} // namespace
+
+Announcer::Announcer(QWidget *window)
+    : m_id(QAccessible::registerAccessibleInterface(new Notification(window)))
+{}
+
+Announcer::~Announcer()
+{
+    QAccessible::deleteAccessibleInterface(m_id);
+}
+
+void Announcer::announce(const QString &text)
+{
+    auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
+    notification->setName(text);
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+} // namespace ui
