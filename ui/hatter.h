@@ -6,8 +6,9 @@
 namespace ui {
 
 // The maximized light-yellow background behind every other window of the program. It has no
-// controls, so it is a bare window that paints its colour through a buffer it drops after each
-// expose: a lasting buffer of a whole screen would be the largest piece of the program's memory.
+// controls, so it is a bare window covered by strips of its colour. Each strip paints through a
+// buffer of its own size that it drops after the paint: a buffer of the whole screen, lasting
+// or only for a paint, would be the largest piece of the program's memory.
 class hatter : public QWindow
 {
     Q_OBJECT
@@ -18,12 +19,13 @@ public:
     QColor backColour() const { return m_backColour; }
 
 protected:
-    void exposeEvent(QExposeEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Load();
 
     QColor m_backColour;
+    QList<QWindow *> m_strips;
 };
 
 } // namespace ui
