@@ -13,6 +13,8 @@ sobre::sobre(QWidget *parent)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sizeHint());
+    // The hand-over is due 200 ms after the load; a coarse timer may be up to 10 ms late.
+    m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(200);
     m_timer2.setInterval(200);
     connect(&m_timer1, &QTimer::timeout, this, &sobre::Timer1_Timer);
