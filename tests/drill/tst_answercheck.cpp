@@ -6,6 +6,7 @@
 #include "testitems.h"
 
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 using drill::DrillEngine;
@@ -132,14 +133,11 @@ void TestAnswerCheck::spokenItem_data()
                                                u"trabajar"_s}
                                 << u"Mi madre, hueco, desde casa. Infinitivo: trabajar."_s;
     QTest::newRow("question opens on the gap")
-        << QStringList{u"¿ "_s, u" a tus padres?"_s, u"2"_s, u"escribir"_s}
-        << u"¿hueco, a tus padres? Infinitivo: escribir. Persona: tú."_s;
-    QTest::newRow("gap ends the question")
-        << QStringList{u"¿Cuánto "_s, u" ?"_s, u"2 2"_s, u"costar"_s}
-        << u"¿Cuánto, hueco? Infinitivo: costar. Persona: vosotros o vosotras."_s;
-    QTest::newRow("gap opens the sentence")
-        << QStringList{u" "_s, u" la tienda."_s, u"3 3"_s, u"abrir"_s}
-        << u"hueco, la tienda. Infinitivo: abrir. Persona: ellos, ellas o ustedes."_s;
+        << QStringList{u"¿ "_s, u" a tus padres?"_s, u"2 2"_s, u"escribir"_s}
+        << u"¿hueco, a tus padres? Infinitivo: escribir. Persona: vosotros o vosotras."_s;
+    QTest::newRow("gap ends the sentence")
+        << QStringList{u"¿Cuánto "_s, u" ?"_s, u"3"_s, u"costar"_s}
+        << u"¿Cuánto, hueco? Infinitivo: costar. Persona: él, ella o usted."_s;
     QTest::newRow("no item on show") << QStringList{u" "_s, u" "_s, u""_s, u""_s} << QString();
 }
 
@@ -149,10 +147,8 @@ void TestAnswerCheck::spokenItem()
     QFETCH(QStringList, shown);
     QFETCH(QString, spoken);
     drill::DrillView view;
-    view.label6 = shown[0];
-    view.label7 = shown[1];
-    view.label8 = shown[2];
-    view.label9 = shown[3];
+    std::tie(view.label6, view.label7, view.label8, view.label9) =
+        std::tuple(shown[0], shown[1], shown[2], shown[3]);
     QCOMPARE(drill::spokenItem(view), spoken);
 }
 
