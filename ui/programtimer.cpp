@@ -15,10 +15,10 @@ void ProgramTimer::timerEvent(QTimerEvent *event)
     if (m_held)
         return;
     m_held = true;
-    MessageBoxFeedback::whenNoneOpen(this, [this] {
+    MessageBoxFeedback::whenNoneOpen(this, [this, id = timerId()] {
         m_held = false;
-        QTimerEvent tick(timerId());
-        if (isActive()) // not stopped in the meantime
+        QTimerEvent tick(id);
+        if (timerId() == id) // neither stopped nor started anew in the meantime
             QTimer::timerEvent(&tick);
     });
 }
