@@ -4,6 +4,7 @@
 
 // A framed 3-D panel (raised by default) with a caption drawn inside it; other controls can
 // be placed on it. The caption wraps at blanks, so leading blanks can push it to a second line.
+// A screen reader reads the panel by its caption.
 class SSPanel : public QFrame
 {
     Q_OBJECT
