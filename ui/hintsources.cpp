@@ -28,19 +28,24 @@ bool HintSources::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (!widget->isEnabled()) {
-        m_handlers.front().second(); // the free area's
+        runHandlerOf(m_freeArea);
         return false;
     }
     if (widget == m_freeArea &&
         widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
         return false;
-    for (auto &[source, handler] : m_handlers) {
-        if (source == watched) {
+    runHandlerOf(watched);
+    return false;
+}
+
+void HintSources::runHandlerOf(const QObject *source)
+{
+    for (auto &[watched, handler] : m_handlers) {
+        if (watched == source) {
             handler();
-            break;
+            return;
         }
     }
-    return false;
 }
 
 } // namespace ui

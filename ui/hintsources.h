@@ -22,6 +22,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void runHandlerOf(const QObject *source);
+
     QWidget *m_freeArea;
     std::vector<std::pair<QObject *, std::function<void()>>> m_handlers;
 };
