@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 namespace ui {
 namespace {
@@ -37,19 +38,15 @@ template <typename Window> Window *showLoaded(QPointer<Window> &instance)
 
 void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
 {
-    const bool topmost = insertAfter == StackPosition::Topmost;
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, insertAfter == StackPosition::Topmost);
+    if (flags == window->windowFlags())
         return;
-    const bool shown = window->isVisible();
-    const QPoint position = window->pos();
-    const QSize size = window->size();
-    // Changing the flag hides a shown window; it comes back where it was.
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown) {
-        window->move(position);
-        window->resize(size);
-        window->show();
-    }
+    // QWidget::setWindowFlags would destroy a native window and map a new one (a flicker, the
+    // focus lost, a new taskbar entry, elsewhere on Wayland); QWindow changes the flag in place.
+    window->overrideWindowFlags(flags);
+    if (QWindow *native = window->windowHandle())
+        native->setFlags(flags);
 }
 
 void ZOR_IGE11::centre(QWidget *window)

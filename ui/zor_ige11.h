@@ -27,7 +27,8 @@ public:
 
     static inline int splashDone = 0;
 
-    // Puts the window above all others or back among them, never moving or resizing it.
+    // Puts the window above all others or back among them, never moving or resizing it, in place:
+    // the same native window stays mapped.
     static void SetWindowPos(QWidget *window, StackPosition insertAfter);
 
     // Centres a window from its outer size, vertically first.
