@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMargins>
+#include <functional>
 #include <memory>
 
 class QApplication;
+class QWidget;
 
 namespace ui {
 
@@ -25,5 +28,10 @@ QByteArray platformFor(const DisplayEnvironment &environment);
 // Wayland app id and the X11 class that docks group windows by), with its icon and its font
 // substitutions.
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv);
+
+// Runs place once, right before the window is first mapped (at once if it is shown already),
+// with the frame that the window manager draws around it: then the native window exists with
+// its final flags, and an X11 window manager can tell its frame before it draws it.
+void beforeFirstMap(QWidget *window, std::function<void(const QMargins &frame)> place);
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "zor_ige11.h"
 
 #include "alap.h"
+#include "desktop.h"
 #include "exercisewindow.h"
 #include "hatter.h"
 #include "messageboxfeedback.h"
@@ -51,12 +52,20 @@ void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
 
 void ZOR_IGE11::centre(QWidget *window)
 {
-    const QScreen *screen = window->screen();
-    const QRect area = screen->geometry();
-    const QSize outer = window->frameGeometry().size();
-    const int top = area.height() / 2 - outer.height() / 2;
-    const int left = area.width() / 2 - outer.width() / 2;
-    window->move(area.left() + left, area.top() + top);
+    beforeFirstMap(window, [window](const QMargins &frame) {
+        const QPoint client =
+            centredClientPosition(window->screen()->geometry(), window->size(), frame);
+        window->setGeometry(QRect(client, window->size()));
+    });
+}
+
+QPoint ZOR_IGE11::centredClientPosition(const QRect &screen, const QSize &client,
+                                        const QMargins &frame)
+{
+    const QSize outer = client.grownBy(frame);
+    const int top = screen.height() / 2 - outer.height() / 2;
+    const int left = screen.width() / 2 - outer.width() / 2;
+    return screen.topLeft() + QPoint(left + frame.left(), top + frame.top());
 }
 
 void ZOR_IGE11::fitClientToControls(QMainWindow *window)

@@ -2,6 +2,9 @@
 
 #include "feedback.h"
 
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QStringView>
 #include <functional>
 
@@ -31,8 +34,12 @@ public:
     // the same native window stays mapped.
     static void SetWindowPos(QWidget *window, StackPosition insertAfter);
 
-    // Centres a window from its outer size, vertically first.
+    // Centres a window from its outer size, vertically first, as it is first shown: by the frame
+    // that the window manager draws around it.
     static void centre(QWidget *window);
+    // Where the client area of a window goes so that its outer frame is centred on the screen.
+    static QPoint centredClientPosition(const QRect &screen, const QSize &client,
+                                        const QMargins &frame);
 
     // Fixes a window's size to its design's client area, grown where controls of the design
     // overrun it by a few pixels, so that no caption is clipped.

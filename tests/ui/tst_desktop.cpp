@@ -1,4 +1,5 @@
 #include "desktop.h"
+#include "zor_ige11.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,6 +17,7 @@ class TestDesktop : public QObject
 private Q_SLOTS:
     void platformChoice();
     void applicationMatchesItsDesktopEntry();
+    void centredByTheOuterFrame();
 };
 
 void TestDesktop::platformChoice()
@@ -40,6 +42,17 @@ void TestDesktop::applicationMatchesItsDesktopEntry()
     QVERIFY(!QGuiApplication::windowIcon().isNull());
     // fontconfig knows the other Windows families of the designs, not this one.
     QCOMPARE(QFontInfo(QFont(u"MS Sans Serif"_s)).family(), u"Liberation Sans"_s);
+}
+
+void TestDesktop::centredByTheOuterFrame()
+{
+    // The frames that openbox and xfwm4 draw around the main menu and an exercise window.
+    const auto centred = &ui::ZOR_IGE11::centredClientPosition;
+    const QRect screen(0, 0, 1280, 1024);
+    QCOMPARE(centred(screen, {405, 484}, {}), QPoint(438, 270));
+    QCOMPARE(centred(screen, {405, 484}, {1, 20, 1, 1}), QPoint(438, 280));
+    QCOMPARE(centred(screen, {641, 452}, {5, 29, 5, 5}), QPoint(320, 298));
+    QCOMPARE(centred({1280, 0, 1920, 1080}, {641, 452}, {1, 20, 1, 1}), QPoint(1920, 324));
 }
 
 int main(int argc, char *argv[])
