@@ -26,8 +26,10 @@ QByteArray platformFor(const DisplayEnvironment &environment);
 
 // The program's application object: on the platform above, named after its desktop entry (the
 // Wayland app id and the X11 class that docks group windows by), with its icon and its font
-// substitutions.
+// substitutions, and on Wayland with windows that a compositor may maximize.
 std::unique_ptr<QApplication> createApplication(int &argc, char **argv);
+
+bool onWayland();
 
 // Runs place once, right before the window is first mapped (at once if it is shown already),
 // with the frame that the window manager draws around it: then the native window exists with

@@ -1,5 +1,6 @@
 #include "hatter.h"
 
+#include "desktop.h"
 #include "ui_hatter.h"
 
 #include <QBackingStore>
@@ -10,6 +11,20 @@ namespace ui {
 namespace {
 
 constexpr int kStrips = 16;
+
+void fill(QWindow *window, QBackingStore &buffer, const QColor &colour)
+{
+    if (!window->isExposed())
+        return;
+    buffer.resize(window->size());
+    const QRect area(QPoint(), window->size());
+    buffer.beginPaint(area);
+    QPainter painter(buffer.paintDevice());
+    painter.fillRect(area, colour);
+    painter.end();
+    buffer.endPaint();
+    buffer.flush(area);
+}
 
 class Strip : public QWindow
 {
@@ -32,26 +47,12 @@ protected:
     {
         if (event->type() != QEvent::UpdateRequest)
             return QWindow::event(event);
-        paint();
+        QBackingStore buffer(this); // dropped after the paint
+        fill(this, buffer, m_colour);
         return true;
     }
 
 private:
-    void paint()
-    {
-        if (!isExposed())
-            return;
-        QBackingStore buffer(this);
-        buffer.resize(size());
-        const QRect area(QPoint(), size());
-        buffer.beginPaint(area);
-        QPainter painter(buffer.paintDevice());
-        painter.fillRect(area, m_colour);
-        painter.end();
-        buffer.endPaint();
-        buffer.flush(area);
-    }
-
     QColor m_colour;
 };
 
@@ -68,7 +69,10 @@ hatter::hatter(QWindow *parent)
     setTitle(design.windowTitle());
     resize(design.size());
     m_backColour = ui.centralwidget->palette().color(ui.centralwidget->backgroundRole());
-    for (int k = 0; k < kStrips; ++k) {
+    // A Wayland compositor shows a window only once its own surface has a picture, whatever its
+    // child windows paint: there the background paints itself, and keeps its buffer, which the
+    // compositor may go on reading.
+    for (int k = 0; k < (onWayland() ? 0 : kStrips); ++k) {
         m_strips.append(new Strip(this, m_backColour));
         m_strips.back()->show();
     }
@@ -84,10 +88,27 @@ void hatter::Form_Load()
 
 void hatter::resizeEvent(QResizeEvent *)
 {
-    for (int k = 0; k < kStrips; ++k) {
-        const int top = height() * k / kStrips;
-        m_strips[k]->setGeometry(0, top, width(), height() * (k + 1) / kStrips - top);
+    const int strips = int(m_strips.size());
+    for (int k = 0; k < strips; ++k) {
+        const int top = height() * k / strips;
+        m_strips[k]->setGeometry(0, top, width(), height() * (k + 1) / strips - top);
     }
+}
+
+void hatter::exposeEvent(QExposeEvent *)
+{
+    if (m_strips.isEmpty() && isExposed())
+        requestUpdate();
+}
+
+bool hatter::event(QEvent *event)
+{
+    if (event->type() != QEvent::UpdateRequest || !m_strips.isEmpty())
+        return QWindow::event(event);
+    if (!m_ownBuffer)
+        m_ownBuffer = std::make_unique<QBackingStore>(this);
+    fill(this, *m_ownBuffer, m_backColour);
+    return true;
 }
 
 } // namespace ui

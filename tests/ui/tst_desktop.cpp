@@ -1,11 +1,17 @@
 #include "desktop.h"
+#include "exercisewindow.h"
+#include "hatter.h"
+#include "recordingfeedback.h"
 #include "zor_ige11.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QPushButton>
+#include <QRegion>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,6 +24,8 @@ private Q_SLOTS:
     void platformChoice();
     void applicationMatchesItsDesktopEntry();
     void centredByTheOuterFrame();
+    void backgroundStripsCoverItAfterAResize();
+    void maximizedWindowKeepsItsPass();
 };
 
 void TestDesktop::platformChoice()
@@ -53,6 +61,44 @@ void TestDesktop::centredByTheOuterFrame()
     QCOMPARE(centred(screen, {405, 484}, {1, 20, 1, 1}), QPoint(438, 280));
     QCOMPARE(centred(screen, {641, 452}, {5, 29, 5, 5}), QPoint(320, 298));
     QCOMPARE(centred({1280, 0, 1920, 1080}, {641, 452}, {1, 20, 1, 1}), QPoint(1920, 324));
+}
+
+void TestDesktop::backgroundStripsCoverItAfterAResize()
+{
+    ui::hatter background;
+    background.showNormal();
+    const auto covered = [&background] {
+        QRegion region;
+        for (const QWindow *strip : background.findChildren<QWindow *>())
+            region += strip->geometry();
+        return region;
+    };
+    for (const QSize size : {QSize(1280, 1024), QSize(1023, 767), QSize(641, 17)}) {
+        background.resize(size);
+        QTRY_COMPARE(covered(), QRegion(QRect(QPoint(), size)));
+    }
+}
+
+void TestDesktop::maximizedWindowKeepsItsPass()
+{
+    if (!ui::onWayland())
+        QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
+    testsupport::RecordingFeedback feedback;
+    ui::ExerciseWindow window(ui::kExerciseProfiles[0], &feedback, drill::randomDrawIndex());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.chooseFromMainMenu(u"Command5");
+    QTest::mouseClick(window.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    const int item = window.engine().state().currentItem;
+    const QSize design = window.size();
+    // What Qt's maximize button does; a window of the wrong size would end the program here.
+    window.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QTRY_VERIFY(window.width() > design.width() && window.height() > design.height());
+    QTest::qWait(200); // for the commits of the new size
+    QCOMPARE(window.engine().state().currentItem, item);
+    QCOMPARE(window.engine().state().shownCount, 1);
+    window.windowHandle()->setWindowStates(Qt::WindowNoState);
+    QTRY_COMPARE(window.size(), design);
 }
 
 int main(int argc, char *argv[])
