@@ -26,10 +26,10 @@ package:
 	@lintian --fail-on error --display-info build/release/zor_*.deb
 
 bench: deps
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release --target benchmarks
-	@cmake --build --preset release --target run-benchmarks
-	@cmake --build --preset release --target run-startup
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench --target benchmarks
+	@cmake --build --preset bench --target run-benchmarks
+	@cmake --build --preset bench --target run-startup
 
 # Standard output carries the table only; everything else goes to standard error.
 dump-content: deps
