@@ -25,7 +25,8 @@ package:
 	@cmake --workflow --preset package
 	@lintian --fail-on error --display-info build/release/zor_*.deb
 
-bench: deps
+bench:
+	@scripts/install-deps bench
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench --target benchmarks
 	@cmake --build --preset bench --target run-benchmarks
@@ -40,7 +41,8 @@ dump-content: deps
 # A minute of libFuzzer on the answer check, over a copy of the corpus kept in build/fuzz so that
 # new inputs never touch the repository; crashing inputs go to build/fuzz/artifacts.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
