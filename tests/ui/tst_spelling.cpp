@@ -39,7 +39,7 @@ const QSet<QString> kKeptSpellings = {
 // clang-format on
 
 // Spanish never writes ő or ű (stored as õ and û in places): a paragraph with one is Hungarian.
-bool isHungarian(QStringView paragraph)
+bool isHungarian(const QString &paragraph)
 {
     static const QRegularExpression letters(u"[őűŐŰõûÕÛ]"_s);
     return letters.match(paragraph).hasMatch();
