@@ -25,11 +25,12 @@ package:
 	@cmake --workflow --preset package
 	@lintian --fail-on error --display-info build/release/zor_*.deb
 
-bench: deps
-	@cmake --preset release >/dev/null
-	@cmake --build --preset release --target benchmarks
-	@cmake --build --preset release --target run-benchmarks
-	@cmake --build --preset release --target run-startup
+bench:
+	@scripts/install-deps bench
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench --target benchmarks
+	@cmake --build --preset bench --target run-benchmarks
+	@cmake --build --preset bench --target run-startup
 
 # Standard output carries the table only; everything else goes to standard error.
 dump-content: deps
@@ -40,7 +41,8 @@ dump-content: deps
 # A minute of libFuzzer on the answer check, over a copy of the corpus kept in build/fuzz so that
 # new inputs never touch the repository; crashing inputs go to build/fuzz/artifacts.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@mkdir -p build/fuzz/corpus build/fuzz/artifacts
