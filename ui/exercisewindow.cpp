@@ -132,7 +132,7 @@ void ExerciseWindow::Command3_Click()
 {
     if (ZOR_IGE11::showMainMenu)
         ZOR_IGE11::showMainMenu();
-    close();
+    ZOR_IGE11::unload(this);
 }
 
 void ExerciseWindow::Command4_Click()

@@ -3,6 +3,7 @@
 #include "helptexts.h"
 #include "zor_ige11.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 
 namespace ui {
@@ -17,8 +18,8 @@ sobre::sobre(QWidget *parent)
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(200);
     m_timer2.setInterval(200);
-    connect(&m_timer1, &QTimer::timeout, this, &sobre::Timer1_Timer);
-    connect(&m_timer2, &QTimer::timeout, this, &sobre::Timer2_Timer);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { tick(m_timer1, &sobre::Timer1_Timer); });
+    connect(&m_timer2, &QTimer::timeout, this, [this] { tick(m_timer2, &sobre::Timer2_Timer); });
     connect(ui.Command1, &QPushButton::clicked, this, [this] { ZOR_IGE11::unload(this); });
     connect(ui.Image2, &QToolButton::clicked, this, &sobre::Image2_Click);
     Form_Load();
@@ -52,6 +53,21 @@ void sobre::openAbout()
     window->unsetCursor();
     window->activateWindow();
     window->raise();
+}
+
+// A tick that falls due while a message box is open stops its timer; it comes once no box is
+// open, and the timer runs on from there.
+void sobre::tick(QTimer &timer, void (sobre::*handler)())
+{
+    if (!QApplication::activeModalWidget()) {
+        (this->*handler)();
+        return;
+    }
+    timer.stop();
+    ZOR_IGE11::whenNoBoxOpen(this, [this, &timer, handler] {
+        timer.start();
+        (this->*handler)();
+    });
 }
 
 void sobre::showFrame(int frame)

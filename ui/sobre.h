@@ -1,9 +1,9 @@
 #pragma once
 
-#include "programtimer.h"
 #include "ui_sobre.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 namespace ui {
 
@@ -31,10 +31,11 @@ private:
     void showFrame(int frame);
     void Image2_Click();
     void Form_Unload();
+    void tick(QTimer &timer, void (sobre::*handler)());
 
     Ui::sobre ui;
-    ProgramTimer m_timer1;
-    ProgramTimer m_timer2;
+    QTimer m_timer1;
+    QTimer m_timer2;
     int m_frame = 0;
 };
 

@@ -101,8 +101,8 @@ ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
 
 void ZOR_IGE11::unload(QWidget *window)
 {
-    if (window)
-        window->close(); // every window deletes itself on close
+    if (window) // every window deletes itself on close
+        whenNoBoxOpen(window, [window] { window->close(); });
 }
 
 sobre *ZOR_IGE11::sobreWindow()
@@ -133,37 +133,46 @@ void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
 
 void ZOR_IGE11::start()
 {
-    s_ending = false;
     showSobre();
+}
+
+void ZOR_IGE11::whenNoBoxOpen(QObject *context, std::function<void()> work)
+{
+    QWidget *box = QApplication::activeModalWidget();
+    if (!box) {
+        work();
+        return;
+    }
+    // The box is deleted as it closes; another may be open by the time it has gone.
+    QObject::connect(
+        box, &QObject::destroyed, context,
+        [context, work = std::move(work)] { whenNoBoxOpen(context, work); }, Qt::QueuedConnection);
 }
 
 void ZOR_IGE11::endProgram()
 {
-    if (MessageBoxFeedback::isOpen()) {
-        MessageBoxFeedback::whenNoneOpen(qApp, &ZOR_IGE11::endProgram);
-        return;
-    }
-    if (g_hatter) {
-        g_hatter->close();
-        g_hatter->deleteLater();
-    }
-    s_ending = true;
-    // No other window's unload handler runs: they go without being closed. The deletion waits
-    // for the event loop, since the exit button's own window is among them.
-    auto discard = [](QWidget *window) {
-        if (window) {
-            window->hide();
-            window->deleteLater();
+    whenNoBoxOpen(qApp, [] {
+        if (g_hatter) {
+            g_hatter->close();
+            g_hatter->deleteLater();
         }
-    };
-    discard(g_sobre);
-    discard(g_alap);
-    for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
-        discard(window);
-    if (quit)
-        quit();
-    else
-        QCoreApplication::exit(0);
+        // No other window's unload handler runs: they go without being closed. The deletion
+        // waits for the event loop, since the exit button's own window is among them.
+        auto discard = [](QWidget *window) {
+            if (window) {
+                window->hide();
+                window->deleteLater();
+            }
+        };
+        discard(g_sobre);
+        discard(g_alap);
+        for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
+            discard(window);
+        if (quit)
+            quit();
+        else
+            QCoreApplication::exit(0);
+    });
 }
 
 } // namespace ui

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QMainWindow;
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -41,6 +42,7 @@ public:
     static alap *showAlap();
     static hatter *showHatter();
     static ExerciseWindow *showExerciseWindow(QStringView windowName);
+    // Unloads the window once no message box is open.
     static void unload(QWidget *window);
 
     static sobre *sobreWindow();
@@ -53,9 +55,16 @@ public:
 
     // Starts the program: the splash window.
     static void start();
-    // Ends the program at once: the background goes, the other windows' unload handlers do not run.
+    // Ends the program at once, or once no message box is open: the background goes, the other
+    // windows' unload handlers do not run.
     static void endProgram();
-    static bool ending() { return s_ending; }
+
+    // While a message box is open the program stands still, whoever asks it to move: no timer of
+    // its own ticks, no window of it is unloaded and it does not end. Such work runs once no box
+    // is open any more, after the handler that opened the last one; it is dropped if context has
+    // gone by then. (Qt itself refuses the window manager's close of a window that a modal box
+    // blocks, and every box is a child of its window, so a box never outlives its window.)
+    static void whenNoBoxOpen(QObject *context, std::function<void()> work);
 
     // Shows the main menu; the exercise windows call it when they go.
     static inline std::function<void()> showMainMenu = [] { showAlap(); };
@@ -65,9 +74,6 @@ public:
     static inline drill::DrawIndex drawIndex = drill::randomDrawIndex();
     // What ends the event loop; tests replace it.
     static inline std::function<void()> quit;
-
-private:
-    static inline bool s_ending = false;
 };
 
 } // namespace ui

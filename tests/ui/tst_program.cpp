@@ -342,14 +342,18 @@ void TestProgram::exitEndsAtOnceEvenWithAboutOpen()
 
 namespace {
 
-// Opens a real message box with open(); waitMs later, while it is up, runs whileOpen and closes it.
-void underRealMessageBox(const std::function<void()> &open, int waitMs,
+// Opens a real message box with open(); waitMs later, while it is up over its window, runs
+// whileOpen and closes it.
+void underRealMessageBox(const std::function<void()> &open, QPointer<QWidget> window, int waitMs,
                          const std::function<void()> &whileOpen)
 {
     drill::Feedback *recorder = std::exchange(ZOR_IGE11::feedback, nullptr);
     QTimer::singleShot(waitMs, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box && box->parentWidget() == window);
         whileOpen();
-        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+        if (QPointer<QWidget> open = QApplication::activeModalWidget())
+            qobject_cast<QMessageBox *>(open)->accept();
     });
     open();
     ZOR_IGE11::feedback = recorder;
@@ -373,14 +377,14 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
 
     // "Mi ez?" during the splash: past the hand-over's tick the splash and its animation stand
     // still, and the main menu follows once the box is closed.
-    underRealMessageBox(clickImage2, 650, [&] { whileOpen = state(); });
+    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
     QCOMPARE(whileOpen, u"splash 0"_s);
     QTRY_VERIFY(ZOR_IGE11::alapWindow() && !sobre);
 
     ui::sobre::openAbout();
     sobre = ZOR_IGE11::sobreWindow();
     sobre->Timer2_Timer();
-    underRealMessageBox(clickImage2, 650, [&] { whileOpen = state(); });
+    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
     QCOMPARE(whileOpen, u"menu 1"_s);
     sobre->close();
     processDeletions();
@@ -388,15 +392,34 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     // A main-menu button pressed under an open box, as an assistive technology can: the menu
     // stays until the box is closed.
     ui::alap *menu = ZOR_IGE11::alapWindow();
-    underRealMessageBox([menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); }, 50,
-                        [&] {
-                            menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
-                            processDeletions();
-                            whileOpen = state();
-                        });
+    const auto como = [&menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); };
+    underRealMessageBox(como, menu, 50, [&] {
+        menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
+        processDeletions();
+        whileOpen = state();
+    });
     QCOMPARE(whileOpen, u"menu -1"_s);
     QTRY_VERIFY(!ZOR_IGE11::alapWindow());
-    QVERIFY(ZOR_IGE11::exerciseWindow(u"zor_ige2"));
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(u"zor_ige2");
+    QVERIFY(exercise);
+
+    // A box goes with its window, should the window go while the box is open.
+    const auto help = [exercise] { exercise->findChild<QPushButton *>(u"Command4"_s)->click(); };
+    underRealMessageBox(help, exercise, 50, [exercise] { delete exercise; });
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // "&Cerrar" pressed under a box ends the program once the box is closed.
+    menu = ZOR_IGE11::showAlap();
+    m_quits = 0;
+    underRealMessageBox(como, menu, 50, [&] {
+        menu->findChild<QPushButton *>(u"Command1"_s)->click();
+        processDeletions();
+        QCOMPARE(m_quits, 0);
+        QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::hatterWindow());
+    });
+    QTRY_COMPARE(m_quits, 1);
+    ZOR_IGE11::start(); // leave the program in the state cleanup expects
+    ZOR_IGE11::sobreWindow()->Timer1_Timer();
 }
 
 QTEST_MAIN(TestProgram)
