@@ -36,7 +36,7 @@ FocusTarget DrillEngine::takeFocusRequest()
 
 void DrillEngine::Form_Load()
 {
-    m_state.items.loadAll();
+    m_state.items.clearUsedMarks();
     m_state.shownCount = 0;
 }
 
@@ -72,7 +72,7 @@ void DrillEngine::resetDrill()
     if (m_profile.imperativeAfter)
         m_view.imperativeMarkerVisible = false;
     m_state.shownCount = 0;
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
 }
 
 std::optional<DrillEngine::Range> DrillEngine::chosenRange() const
@@ -117,7 +117,7 @@ void DrillEngine::Command1_Click()
     m_view.command2IsDefault = true;
     setRunningText(QString());
     // Marks left by an answer accepted between passes must not reach the new pass.
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
     if (range)
         drawFirstItem(range->first, range->last);
     showCurrentItem();
@@ -270,7 +270,7 @@ void DrillEngine::finishPass()
     m_view.label9.clear();
     setAnswerText(QString(), 0);
     m_view.focus = FocusTarget::StartButton;
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
     m_state.shownCount = 0;
 }
 
