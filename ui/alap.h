@@ -6,6 +6,8 @@
 
 namespace ui {
 
+struct ExerciseProfile;
+
 // The main menu: one picture button per exercise set, the exit button and the help menu.
 class alap : public QMainWindow
 {
@@ -16,10 +18,9 @@ public:
 
 private:
     void Form_Load();
-    void AniButton_Click(QStringView button);
+    void AniButton_Click(const ExerciseProfile &profile, int set);
     void Command1_Click();
     void como_Click();
-    void showHint(QStringView text);
 
     Ui::alap ui;
 };

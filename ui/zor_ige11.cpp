@@ -18,11 +18,9 @@ QPointer<alap> g_alap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
-// The instance slot of an exercise window; nullptr for an unknown name.
-QPointer<ExerciseWindow> *exerciseSlot(QStringView windowName)
+QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
 {
-    const ExerciseProfile *profile = exerciseProfile(windowName);
-    return profile ? &g_exerciseWindows[profile - kExerciseProfiles] : nullptr;
+    return g_exerciseWindows[&profile - kExerciseProfiles];
 }
 
 template <typename Window> Window *showLoaded(QPointer<Window> &instance)
@@ -88,15 +86,13 @@ hatter *ZOR_IGE11::showHatter()
     return g_hatter;
 }
 
-ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
+ExerciseWindow *ZOR_IGE11::showExerciseWindow(const ExerciseProfile &profile)
 {
-    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
+    QPointer<ExerciseWindow> &slot = exerciseSlot(profile);
     if (!slot)
-        return nullptr;
-    if (!*slot)
-        *slot = new ExerciseWindow(*exerciseProfile(windowName), feedback, drawIndex);
-    (*slot)->show();
-    return *slot;
+        slot = new ExerciseWindow(profile, feedback, drawIndex);
+    slot->show();
+    return slot;
 }
 
 void ZOR_IGE11::unload(QWidget *window)
@@ -118,10 +114,9 @@ hatter *ZOR_IGE11::hatterWindow()
     return g_hatter;
 }
 
-ExerciseWindow *ZOR_IGE11::exerciseWindow(QStringView windowName)
+ExerciseWindow *ZOR_IGE11::exerciseWindow(const ExerciseProfile &profile)
 {
-    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
-    return slot ? slot->data() : nullptr;
+    return exerciseSlot(profile);
 }
 
 void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)

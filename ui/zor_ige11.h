@@ -2,7 +2,6 @@
 
 #include "feedback.h"
 
-#include <QStringView>
 #include <functional>
 
 class QMainWindow;
@@ -15,6 +14,7 @@ class alap;
 class hatter;
 class sobre;
 class ExerciseWindow;
+struct ExerciseProfile;
 
 enum class StackPosition { Topmost, NotTopmost };
 
@@ -41,14 +41,14 @@ public:
     static sobre *showSobre();
     static alap *showAlap();
     static hatter *showHatter();
-    static ExerciseWindow *showExerciseWindow(QStringView windowName);
+    static ExerciseWindow *showExerciseWindow(const ExerciseProfile &profile);
     // Unloads the window once no message box is open.
     static void unload(QWidget *window);
 
     static sobre *sobreWindow();
     static alap *alapWindow();
     static hatter *hatterWindow();
-    static ExerciseWindow *exerciseWindow(QStringView windowName);
+    static ExerciseWindow *exerciseWindow(const ExerciseProfile &profile);
 
     // An information message through the program's feedback.
     static void inform(QWidget *parent, QStringView title, QStringView text);

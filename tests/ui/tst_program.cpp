@@ -33,7 +33,7 @@ int loadedMenuAndExerciseWindows()
 {
     int loaded = ZOR_IGE11::alapWindow() ? 1 : 0;
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles)
-        loaded += ZOR_IGE11::exerciseWindow(profile.windowName) ? 1 : 0;
+        loaded += ZOR_IGE11::exerciseWindow(profile) ? 1 : 0;
     return loaded;
 }
 
@@ -51,6 +51,31 @@ void hover(QWidget *widget)
 QString labelText(QWidget *window, const QString &name)
 {
     return window->findChild<QLabel *>(name)->text();
+}
+
+// The main menu's own table, typed independently of the catalogue and the windows' profiles.
+struct MainMenuButton
+{
+    const char *button;
+    int window; // of the exercise profiles
+    const char *setButton;
+    const char *codeLabel;
+};
+const MainMenuButton kMainMenuButtons[] = {
+    {"AniButton9", 0, "Command5", "2/9:"},     {"AniButton1", 0, "Command6", "3/11/a:"},
+    {"AniButton3", 0, "Command7", "3/11/b:"},  {"AniButton10", 0, "Command8", "4/2/a:"},
+    {"AniButton11", 0, "Command9", "4/2/b:"},  {"AniButton4", 0, "Command10", "2+3:"},
+    {"AniButton5", 0, "Command11", "2+3+4:"},  {"AniButton14", 1, "Command5", "8/2:"},
+    {"AniButton15", 1, "Command6", "8/5:"},    {"AniButton12", 1, "Command7", "10/13:"},
+    {"AniButton13", 1, "Command8", "8:"},      {"AniButton16", 1, "Command9", "8+10:"},
+    {"AniButton2", 2, "Command5", "12/9:"},    {"AniButton6", 2, "Command6", "12/10:"},
+    {"AniButton7", 2, "Command10", "9 + 10:"},
+};
+
+int setIndex(const ui::ExerciseProfile &profile, const char *setButton)
+{
+    const auto found = std::ranges::find(profile.setButtons, QString::fromLatin1(setButton));
+    return found == profile.setButtons.end() ? -1 : int(found - profile.setButtons.begin());
 }
 
 } // namespace
@@ -171,37 +196,20 @@ void TestProgram::aboutWindowAnimatesAndIsNotReloaded()
 void TestProgram::everyMainMenuButtonOpensItsSet_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("window");
     QTest::addColumn<QString>("setButton");
     QTest::addColumn<QString>("codeLabel");
-    // The main menu's own table, typed independently of the catalogue.
-    const char *rows[][4] = {
-        {"AniButton9", "zor_ige1", "Command5", "2/9:"},
-        {"AniButton1", "zor_ige1", "Command6", "3/11/a:"},
-        {"AniButton3", "zor_ige1", "Command7", "3/11/b:"},
-        {"AniButton10", "zor_ige1", "Command8", "4/2/a:"},
-        {"AniButton11", "zor_ige1", "Command9", "4/2/b:"},
-        {"AniButton4", "zor_ige1", "Command10", "2+3:"},
-        {"AniButton5", "zor_ige1", "Command11", "2+3+4:"},
-        {"AniButton14", "zor_ige2", "Command5", "8/2:"},
-        {"AniButton15", "zor_ige2", "Command6", "8/5:"},
-        {"AniButton12", "zor_ige2", "Command7", "10/13:"},
-        {"AniButton13", "zor_ige2", "Command8", "8:"},
-        {"AniButton16", "zor_ige2", "Command9", "8+10:"},
-        {"AniButton2", "zor_ige3", "Command5", "12/9:"},
-        {"AniButton6", "zor_ige3", "Command6", "12/10:"},
-        {"AniButton7", "zor_ige3", "Command10", "9 + 10:"},
-    };
-    for (const auto &row : rows) {
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
-                              << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3]);
+    for (const MainMenuButton &row : kMainMenuButtons) {
+        QTest::newRow(row.button) << QString::fromLatin1(row.button) << row.window
+                                  << QString::fromLatin1(row.setButton)
+                                  << QString::fromLatin1(row.codeLabel);
     }
 }
 
 void TestProgram::everyMainMenuButtonOpensItsSet()
 {
     QFETCH(QString, button);
-    QFETCH(QString, window);
+    QFETCH(int, window);
     QFETCH(QString, setButton);
     QFETCH(QString, codeLabel);
 
@@ -213,12 +221,11 @@ void TestProgram::everyMainMenuButtonOpensItsSet()
 
     QVERIFY(!ZOR_IGE11::alapWindow());
     QCOMPARE(loadedMenuAndExerciseWindows(), 1);
-    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(window);
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[window]);
     QVERIFY(exercise && exercise->isVisible());
-    for (const content::ExerciseSet &set : exercise->profile().group().sets) {
-        QCOMPARE(exercise->findChild<QPushButton *>(set.button.toString())->isEnabled(),
-                 set.button != setButton);
-    }
+    for (QStringView name : exercise->profile().setButtons)
+        QCOMPARE(exercise->findChild<QPushButton *>(name.toString())->isEnabled(),
+                 name != setButton);
     QVERIFY(exercise->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
     QCOMPARE(labelText(exercise, u"Label1"_s), codeLabel);
     // The answer box has the focus once the window is active, although Comenzar now precedes it.
@@ -235,7 +242,7 @@ void TestProgram::leavingAnExerciseBringsAFreshMainMenu()
         QCOMPARE(labelText(ZOR_IGE11::alapWindow(), u"Label3"_s), ui::hints::kMainMenuExit);
         ZOR_IGE11::alapWindow()->findChild<AniPushButton *>(u"AniButton13"_s)->click();
         processDeletions();
-        ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(u"zor_ige2");
+        ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[1]);
         QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
         if (leave == u"Salir")
             QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
@@ -254,11 +261,14 @@ void TestProgram::mainMenuHints()
     ui::alap *menu = ZOR_IGE11::alapWindow();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     const QString hint = u"Label3"_s;
-    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
-        for (const content::ExerciseSet &set : group.sets) {
-            hover(menu->findChild<QWidget *>(set.mainMenuButton.toString()));
-            QCOMPARE(labelText(menu, hint), set.mainMenuHint.toString());
-        }
+    for (const MainMenuButton &row : kMainMenuButtons) {
+        const ui::ExerciseProfile &profile = ui::kExerciseProfiles[row.window];
+        const QString expected =
+            profile.group.sets[setIndex(profile, row.setButton)].mainMenuHint.toString();
+        auto *button = menu->findChild<QWidget *>(QString::fromLatin1(row.button));
+        hover(button);
+        QCOMPARE(labelText(menu, hint), expected);
+        QCOMPARE(button->accessibleDescription(), expected);
     }
     QCOMPARE(labelText(menu, hint),
              u"Unidad 12, ejercicios 9 y 10: Imperativo, Presente de Indicativo y Subjuntivo "
@@ -267,17 +277,24 @@ void TestProgram::mainMenuHints()
     hover(menu->findChild<QWidget *>(u"Label1_3"_s));
     QVERIFY(labelText(menu, hint).startsWith(u"Unidad 12"_s));
     hover(menu->centralWidget(), QPoint(3, menu->centralWidget()->height() / 2));
-    QCOMPARE(labelText(menu, hint), ui::hints::kMainMenuSurface.toString());
-    QCOMPARE(ui::hints::kMainMenuSurface.count(QString(48, u' ')), 1);
+    // The surface hint puts the credit on the next line of the hint line with 48 blanks.
+    const QString surface = labelText(menu, hint);
+    QCOMPARE(surface, menu->centralWidget()->accessibleDescription());
+    QVERIFY(surface.startsWith(u"Las cifras indican las unidades y los ejercicios del libro de "
+                               u"ejercicios gramaticales de español:"_s +
+                               QString(48, u' ')));
+    QVERIFY(!surface.at(surface.indexOf(u':') + 49).isSpace());
     hover(menu->findChild<QWidget *>(u"Command1"_s));
     QCOMPARE(labelText(menu, hint), u"Para salir del programa pulse aquí."_s);
+    QCOMPARE(menu->findChild<QWidget *>(u"Command1"_s)->accessibleDescription(),
+             labelText(menu, hint));
 }
 
 void TestProgram::noControlIsClipped()
 {
     QList<QMainWindow *> windows{ZOR_IGE11::alapWindow()};
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles) {
-        windows.append(ZOR_IGE11::showExerciseWindow(profile.windowName));
+        windows.append(ZOR_IGE11::showExerciseWindow(profile));
         windows.append(ZOR_IGE11::alapWindow() ? nullptr : ZOR_IGE11::showAlap());
     }
     for (QMainWindow *window : windows) {
@@ -400,7 +417,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     });
     QCOMPARE(whileOpen, u"menu -1"_s);
     QTRY_VERIFY(!ZOR_IGE11::alapWindow());
-    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(u"zor_ige2");
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[1]);
     QVERIFY(exercise);
 
     // A box goes with its window, should the window go while the box is open.
