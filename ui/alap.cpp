@@ -45,7 +45,6 @@ alap::alap(QWidget *parent)
     connect(ui.Command1, &QPushButton::clicked, this, &alap::Command1_Click);
     connect(ui.acerca, &QAction::triggered, this, &sobre::openAbout);
     connect(ui.como, &QAction::triggered, this, &alap::como_Click);
-    Form_Load();
 }
 
 void alap::Form_Load()

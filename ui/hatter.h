@@ -14,7 +14,9 @@ class hatter : public QWindow
     Q_OBJECT
 
 public:
+    // Builds the window from its design; ZOR_IGE11 loads it when it shows it.
     explicit hatter(QWindow *parent = nullptr);
+    void Form_Load();
 
     QColor backColour() const { return m_backColour; }
 
@@ -22,8 +24,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void Form_Load();
-
     QColor m_backColour;
     QList<QWindow *> m_strips;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QWindow>
 
 namespace ui {
 
@@ -14,6 +15,8 @@ sobre::sobre(QWidget *parent)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sizeHint());
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
     // The hand-over is due 200 ms after the load; a coarse timer may be up to 10 ms late.
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(200);
@@ -34,6 +37,7 @@ void sobre::Form_Load()
     if (ZOR_IGE11::splashDone == 0) {
         setCursor(Qt::WaitCursor);
         ui.Command1->setVisible(false);
+        windowHandle()->installEventFilter(this); // to build the main menu once painted
     } else {
         unsetCursor();
         ui.Command1->setVisible(true);
@@ -68,6 +72,17 @@ void sobre::tick(QTimer &timer, void (sobre::*handler)())
         timer.start();
         (this->*handler)();
     });
+}
+
+// The splash is painted as its window is exposed. The main menu is built in the next idle moment
+// before the hand-over, so that the tick only has to load and show it.
+bool sobre::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &ZOR_IGE11::prepareAlap);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void sobre::showFrame(int frame)

@@ -21,9 +21,9 @@ public:
     int frame() const { return m_frame; } // 0, 1, 2: the picture of Image3, Image4, Image5
     void Timer1_Timer();
     void Timer2_Timer();
-    bool handsOverToMainMenu() const { return m_timer1.isActive(); }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -34,8 +34,8 @@ private:
     void tick(QTimer &timer, void (sobre::*handler)());
 
     Ui::sobre ui;
-    QTimer m_timer1;
-    QTimer m_timer2;
+    QTimer m_timer1{this};
+    QTimer m_timer2{this};
     int m_frame = 0;
 };
 

@@ -15,6 +15,7 @@ namespace {
 
 QPointer<sobre> g_sobre;
 QPointer<alap> g_alap;
+QPointer<alap> g_preparedAlap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
@@ -73,16 +74,37 @@ sobre *ZOR_IGE11::showSobre()
 {
     return showLoaded(g_sobre);
 }
+void ZOR_IGE11::prepareAlap()
+{
+    if (g_alap || g_preparedAlap)
+        return;
+    g_preparedAlap = new alap();
+    // Its native window, polished controls and a first rendering, so that showing it only maps
+    // and paints it.
+    g_preparedAlap->winId();
+    g_preparedAlap->grab();
+    if (!g_hatter)
+        g_hatter = new hatter();
+    g_hatter->create();
+}
+
 alap *ZOR_IGE11::showAlap()
 {
-    return showLoaded(g_alap);
+    if (!g_alap) {
+        g_alap = g_preparedAlap ? g_preparedAlap.data() : new alap();
+        g_preparedAlap = nullptr;
+        g_alap->Form_Load();
+    }
+    g_alap->show();
+    return g_alap;
 }
+
 hatter *ZOR_IGE11::showHatter()
 {
     if (!g_hatter)
-        g_hatter = new hatter(); // its Form_Load shows it maximized
-    else if (!g_hatter->isVisible())
-        g_hatter->showMaximized(); // a plain show would restore it to its normal size
+        g_hatter = new hatter();
+    if (!g_hatter->isVisible())
+        g_hatter->Form_Load(); // maximized: a plain show would restore it to its normal size
     return g_hatter;
 }
 
@@ -161,6 +183,7 @@ void ZOR_IGE11::endProgram()
         };
         discard(g_sobre);
         discard(g_alap);
+        discard(g_preparedAlap);
         for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
             discard(window);
         if (quit)

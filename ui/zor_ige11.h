@@ -39,6 +39,9 @@ public:
     static void fitClientToControls(QMainWindow *window);
 
     static sobre *showSobre();
+    // Builds the main menu and the background ahead, without showing them, for the next
+    // showAlap() to load; the splash does it while it waits for its timer.
+    static void prepareAlap();
     static alap *showAlap();
     static hatter *showHatter();
     static ExerciseWindow *showExerciseWindow(const ExerciseProfile &profile);
