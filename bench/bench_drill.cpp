@@ -32,23 +32,22 @@ void BM_Baseline_CompareSentence(benchmark::State &state)
 }
 BENCHMARK(BM_Baseline_CompareSentence);
 
-// A right answer through Command2_Click, including the draw of the next item.
+// A right answer through submit(), including the draw of the next item.
 void BM_RightAnswerAndNextDraw(benchmark::State &state)
 {
     SilentFeedback feedback;
-    drill::DrillEngine engine(zorIge3(), *drill::drillProfile(u"zor_ige3"), feedback,
-                              drill::randomDrawIndex());
-    engine.Form_Load();
-    engine.setButtonClick(2); // 9+10: all 79 items
-    engine.Command1_Click();
+    drill::DrillEngine engine(zorIge3(), drill::kUnit12Drill, feedback, drill::randomDrawIndex());
+    engine.load();
+    engine.chooseSet(2); // 9+10: all 79 items
+    engine.start();
     for (auto _ : state) {
         const QString answer =
             engine.state().items.item(engine.state().currentItem).answer.toString();
-        engine.Text2_Change(answer, answer.size());
-        engine.Command2_Click();
+        engine.answerEdited(answer, answer.size());
+        engine.submit();
         if (engine.state().shownCount == 0) { // a pass ended: start the next one untimed
             state.PauseTiming();
-            engine.Command1_Click();
+            engine.start();
             state.ResumeTiming();
         }
     }
@@ -59,17 +58,16 @@ BENCHMARK(BM_RightAnswerAndNextDraw);
 void BM_WholePassOf79Items(benchmark::State &state)
 {
     SilentFeedback feedback;
-    drill::DrillEngine engine(zorIge3(), *drill::drillProfile(u"zor_ige3"), feedback,
-                              drill::randomDrawIndex());
-    engine.Form_Load();
-    engine.setButtonClick(2);
+    drill::DrillEngine engine(zorIge3(), drill::kUnit12Drill, feedback, drill::randomDrawIndex());
+    engine.load();
+    engine.chooseSet(2);
     for (auto _ : state) {
-        engine.Command1_Click();
+        engine.start();
         while (engine.state().shownCount > 0) {
             const QString answer =
                 engine.state().items.item(engine.state().currentItem).answer.toString();
-            engine.Text2_Change(answer, answer.size());
-            engine.Command2_Click();
+            engine.answerEdited(answer, answer.size());
+            engine.submit();
         }
     }
 }

@@ -50,7 +50,7 @@ void BM_OpenCloseExerciseWindow(benchmark::State &state)
     SilentFeedback feedback;
     for (auto _ : state) {
         auto *window = new ui::ExerciseWindow(profile, &feedback);
-        window->chooseFromMainMenu(profile.group().sets[0].button);
+        window->chooseFromMainMenu(0);
         window->show();
         window->close();
         settle();
@@ -64,7 +64,7 @@ void BM_KeyboardPass16Items(benchmark::State &state)
 {
     SilentFeedback feedback;
     auto *window = new ui::ExerciseWindow(ui::kExerciseProfiles[0], &feedback);
-    window->chooseFromMainMenu(u"Command5");
+    window->chooseFromMainMenu(0);
     window->show();
     auto *start = window->findChild<QPushButton *>(QStringLiteral("Command1"));
     auto *answerBox = window->findChild<QLineEdit *>(QStringLiteral("Text2"));

@@ -7,37 +7,27 @@
 
 namespace content {
 
-// The item table of one exercise window: five parallel tables filled from constant rows by
-// their loaders. An emptied infinitive is the used mark of the running pass.
+// The item table of one exercise window: its constant rows and the used marks of the running
+// pass. A used item reads with an empty infinitive, the mark the drill leaves on it.
 class ItemTable
 {
 public:
-    explicit ItemTable(std::span<const DrillItem> rows);
-
-    void LoadTextBefore();
-    void LoadTextAfter();
-    void LoadInfinitives();
-    void LoadAnswers();
-    void LoadPersons();
-    void loadAll(); // the five loaders in the order a window's load runs them
+    explicit ItemTable(std::span<const DrillItem> rows)
+        : m_rows(rows)
+        , m_used(rows.size(), false)
+    {}
 
     int size() const { return static_cast<int>(m_rows.size()); }
     bool contains(int index) const { return index >= 0 && index < size(); }
     DrillItem item(int index) const;
 
-    bool isUsed(int index) const { return m_infinitive[index].isEmpty(); }
-    void markUsed(int index) { m_infinitive[index] = QStringView(); }
+    bool isUsed(int index) const { return m_used[static_cast<std::size_t>(index)]; }
+    void markUsed(int index) { m_used[static_cast<std::size_t>(index)] = true; }
+    void clearUsedMarks() { m_used.assign(m_rows.size(), false); }
 
 private:
-    using Column = std::vector<QStringView>;
-    void load(Column &column, QStringView DrillItem::*field);
-
     std::span<const DrillItem> m_rows;
-    Column m_textBefore;
-    Column m_infinitive;
-    Column m_answer;
-    Column m_textAfter;
-    Column m_person;
+    std::vector<bool> m_used;
 };
 
 } // namespace content

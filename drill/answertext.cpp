@@ -49,9 +49,9 @@ QStringView trimBlanks(QStringView text)
     return chopTrailingBlanks(chopLeadingBlanks(text));
 }
 
-bool isSentenceInitial(QStringView textBeforeCaption)
+bool isSentenceInitial(QStringView textBefore)
 {
-    const QStringView trimmed = trimBlanks(textBeforeCaption);
+    const QStringView trimmed = trimBlanks(textBefore);
     return trimmed.isEmpty() || trimmed == u"¡" || trimmed == u"¿";
 }
 

@@ -29,8 +29,8 @@ QStringView trimBlanks(QStringView text);
 QStringView chopLeadingBlanks(QStringView text);
 QStringView chopTrailingBlanks(QStringView text);
 
-// The gap opens the sentence: the text before it is empty or only an opening mark.
-bool isSentenceInitial(QStringView textBeforeCaption);
+// The gap opens the sentence: the text before it, trimmed, is empty or only an opening mark.
+bool isSentenceInitial(QStringView textBefore);
 
 // Upper-cases the first code point in place; returns whether it changed.
 bool upperCaseFirstLetter(QString &text);

@@ -8,8 +8,6 @@
 
 namespace drill {
 
-using namespace Qt::Literals::StringLiterals;
-
 DrawIndex randomDrawIndex()
 {
     return [](int count) { return static_cast<int>(QRandomGenerator::global()->bounded(count)); };
@@ -23,10 +21,8 @@ DrillEngine::DrillEngine(const content::ExerciseGroup &group, const DrillProfile
     , m_drawIndex(std::move(drawIndex))
     , m_state{0, 0, content::ItemTable(group.items), QString()}
 {
-    m_view.command1 = {kStartCaption.toString(), false, true};
-    m_view.command2 = {u"Si&guiente"_s, true, false};
-    m_view.solution = {u"So&lución"_s, true, false};
-    m_view.setButtonEnabled.assign(group.sets.size(), true);
+    m_view.startCaption = kStartCaption.toString();
+    m_view.setAvailable.assign(group.sets.size(), true);
 }
 
 FocusTarget DrillEngine::takeFocusRequest()
@@ -34,58 +30,60 @@ FocusTarget DrillEngine::takeFocusRequest()
     return std::exchange(m_view.focus, FocusTarget::Unchanged);
 }
 
-void DrillEngine::Form_Load()
+void DrillEngine::load()
 {
-    m_state.items.loadAll();
+    m_state.items.clearUsedMarks();
     m_state.shownCount = 0;
 }
 
-void DrillEngine::setButtonClick(int set)
+void DrillEngine::chooseSet(int set)
 {
-    if (set < 0 || set >= static_cast<int>(m_group.sets.size()) || !m_view.setButtonEnabled[set])
+    if (set < 0 || set >= static_cast<int>(m_group.sets.size()) || !m_view.setAvailable[set])
         return; // a disabled button takes no clicks
     resetDrill();
-    m_view.setButtonEnabled[set] = false;
-    m_view.label1 = m_group.sets[set].codeLabel.toString();
+    m_view.setAvailable[set] = false;
+    m_view.codeLabel = m_group.sets[set].codeLabel.toString();
 }
 
-void DrillEngine::chooseFromMainMenu(int set)
+// The window is fresh: nothing to reset.
+void DrillEngine::chooseSetFromMainMenu(int set)
 {
     if (set < 0 || set >= static_cast<int>(m_group.sets.size()))
         return;
-    m_view.setButtonEnabled[set] = false;
-    m_view.command1.enabled = true;
-    m_view.label1 = m_group.sets[set].mainMenuCodeLabel.toString();
+    m_view.setAvailable[set] = false;
+    m_view.start.enabled = true;
+    m_view.codeLabel = m_group.sets[set].codeLabelFromMainMenu().toString();
+}
+
+// The chosen set is the first one, in the group's order, whose button is disabled.
+std::optional<int> DrillEngine::chosenSet() const
+{
+    const auto found = std::ranges::find(m_view.setAvailable, false);
+    if (found == m_view.setAvailable.end())
+        return std::nullopt;
+    return static_cast<int>(found - m_view.setAvailable.begin());
 }
 
 void DrillEngine::resetDrill()
 {
-    m_view.command1.enabled = true;
-    m_view.command1.caption = kStartCaption.toString();
-    std::fill(m_view.setButtonEnabled.begin(), m_view.setButtonEnabled.end(), true);
-    m_view.label6.clear();
-    m_view.label7.clear();
-    m_view.label8.clear();
-    m_view.label9.clear();
-    setAnswerText(QString(), 0);
-    setRunningText(QString());
+    m_view.start.enabled = true;
+    m_view.startCaption = kStartCaption.toString();
+    m_view.setAvailable.assign(m_view.setAvailable.size(), true);
+    clearSentence();
+    m_state.runningText.clear();
     if (m_profile.imperativeAfter)
         m_view.imperativeMarkerVisible = false;
     m_state.shownCount = 0;
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
 }
 
 std::optional<DrillEngine::Range> DrillEngine::chosenRange() const
 {
-    for (std::size_t k = 0; k < m_group.sets.size(); ++k) {
-        if (!m_view.setButtonEnabled[k]) {
-            const Range range{m_group.sets[k].first, m_group.sets[k].last};
-            if (isValid(range))
-                return range;
-            return std::nullopt;
-        }
-    }
-    return std::nullopt;
+    const std::optional<int> set = chosenSet();
+    if (!set)
+        return std::nullopt;
+    const Range range{m_group.sets[*set].first, m_group.sets[*set].last};
+    return isValid(range) ? std::optional(range) : std::nullopt;
 }
 
 bool DrillEngine::isValid(Range range) const
@@ -101,9 +99,9 @@ int DrillEngine::draw(int count)
     return std::clamp(index, 0, count - 1);
 }
 
-void DrillEngine::Command1_Click()
+void DrillEngine::start()
 {
-    if (!m_view.command1.enabled)
+    if (!m_view.start.enabled)
         return;
     std::optional<Range> range;
     if (m_state.shownCount < 1) {
@@ -111,25 +109,22 @@ void DrillEngine::Command1_Click()
         if (!range)
             return; // no set chosen: nothing to start
     }
-    m_view.command2.visible = true;
+    m_view.next = {true, true};
+    m_view.nextIsDefault = true;
     m_view.solution.visible = true;
-    m_view.command2.enabled = true;
-    m_view.command2IsDefault = true;
-    setRunningText(QString());
+    m_state.runningText.clear();
     // Marks left by an answer accepted between passes must not reach the new pass.
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
     if (range)
-        drawFirstItem(range->first, range->last);
-    showCurrentItem();
+        drawFirstItem(*range);
+    showSentence();
     m_view.focus = FocusTarget::AnswerBox;
-    m_view.command1.enabled = false;
+    m_view.start.enabled = false;
 }
 
-void DrillEngine::drawFirstItem(qint16 first, qint16 last)
+void DrillEngine::drawFirstItem(Range range)
 {
-    if (!isValid({first, last}))
-        return;
-    m_state.currentItem = first + draw(last - first + 1);
+    m_state.currentItem = range.first + draw(range.last - range.first + 1);
     m_state.shownCount = 1;
     setImperativeMarker();
 }
@@ -140,18 +135,40 @@ void DrillEngine::setImperativeMarker()
         m_view.imperativeMarkerVisible = m_state.currentItem > *m_profile.imperativeAfter;
 }
 
-void DrillEngine::showCurrentItem()
+void DrillEngine::showSentence()
 {
     const content::DrillItem item = m_state.items.item(m_state.currentItem);
-    m_view.label6 = answertext::joined({item.textBefore, u" "});
-    m_view.label7 = answertext::joined({u" ", item.textAfter});
-    m_view.label8 = item.person.toString();
-    m_view.label9 = item.infinitive.toString();
+    m_view.textBefore = answertext::joined({item.textBefore, u" "});
+    m_view.textAfter = answertext::joined({u" ", item.textAfter});
+    m_view.person = item.person.toString();
+    m_view.infinitive = item.infinitive.toString();
+    m_sentenceShown = true;
 }
 
-void DrillEngine::Command2_Click()
+void DrillEngine::clearSentence()
 {
-    if (!m_view.command2.enabled || !m_view.command2.visible)
+    m_view.textBefore.clear();
+    m_view.textAfter.clear();
+    m_view.person.clear();
+    m_view.infinitive.clear();
+    setAnswer(QString(), 0);
+    m_sentenceShown = false;
+}
+
+void DrillEngine::answerEdited(const QString &text, qsizetype caret)
+{
+    setAnswer(text, caret);
+}
+
+void DrillEngine::setAnswer(QString text, qsizetype caret)
+{
+    m_view.answer = std::move(text);
+    m_view.answerCaret = std::clamp<qsizetype>(caret, 0, m_view.answer.size());
+}
+
+void DrillEngine::submit()
+{
+    if (!m_view.next.enabled || !m_view.next.visible)
         return;
     if (m_profile.collapsesBlanks)
         collapseBlanks();
@@ -161,30 +178,33 @@ void DrillEngine::Command2_Click()
         acceptAnswer();
     } else {
         reportWrongAnswer();
-        m_view.text2Cursor = m_view.text2.size();
+        m_view.answerCaret = m_view.answer.size();
     }
 }
 
 void DrillEngine::collapseBlanks()
 {
-    QString collapsed = answertext::collapseBlanks(m_view.text2);
-    if (collapsed.size() != m_view.text2.size())
-        setAnswerText(std::move(collapsed), 0);
+    QString collapsed = answertext::collapseBlanks(m_view.answer);
+    if (collapsed.size() != m_view.answer.size())
+        setAnswer(std::move(collapsed), 0);
 }
 
+// Where the gap opens the sentence shown, the answer is trimmed and its first letter
+// upper-cased, with a warning if it was small.
 bool DrillEngine::fixInitialCapital()
 {
-    if (!answertext::isSentenceInitial(m_view.label6))
+    const content::DrillItem item = m_state.items.item(m_state.currentItem);
+    if (!answertext::isSentenceInitial(m_sentenceShown ? item.textBefore : QStringView()))
         return true;
-    QString text = answertext::trimBlanks(m_view.text2).toString();
+    QString text = answertext::trimBlanks(m_view.answer).toString();
     if (text.isEmpty()) {
-        setAnswerText(QString(), 0);
+        setAnswer(QString(), 0);
         return false; // no first letter to capitalise: the check ends quietly
     }
     const bool changed = answertext::upperCaseFirstLetter(text);
     // The caret stands after the replaced first letter, as after replacing a selection.
-    const qsizetype cursor = text.size() > 1 && text[0].isHighSurrogate() ? 2 : 1;
-    setAnswerText(std::move(text), cursor);
+    const qsizetype caret = text.size() > 1 && text[0].isHighSurrogate() ? 2 : 1;
+    setAnswer(std::move(text), caret);
     if (changed) {
         m_feedback.beep();
         m_feedback.message(kCapitalTitle.toString(), kCapitalWarning.toString(),
@@ -193,16 +213,18 @@ bool DrillEngine::fixInitialCapital()
     return true;
 }
 
+// The sentence as typed, its gap filled with the trimmed answer, against the stored sentence.
+// With no sentence shown (a set chosen in mid-pass) the answer alone stands for the sentence.
 bool DrillEngine::typedSentenceMatches() const
 {
     const content::DrillItem item = m_state.items.item(m_state.currentItem);
-    const QStringView before = answertext::chopTrailingBlanks(m_view.label6);
-    const QStringView typed = answertext::trimBlanks(m_view.text2);
-    const QStringView after = answertext::chopLeadingBlanks(m_view.label7);
-    const QString typedSentence = answertext::joined({before, typed, after});
-    const QString storedSentence =
-        answertext::joined({item.textBefore, item.answer, item.textAfter});
-    return typedSentence == storedSentence;
+    const QStringView before =
+        m_sentenceShown ? answertext::chopTrailingBlanks(item.textBefore) : QStringView();
+    const QStringView after =
+        m_sentenceShown ? answertext::chopLeadingBlanks(item.textAfter) : QStringView();
+    const QString typedSentence =
+        answertext::joined({before, answertext::trimBlanks(m_view.answer), after});
+    return typedSentence == answertext::joined({item.textBefore, item.answer, item.textAfter});
 }
 
 void DrillEngine::reportWrongAnswer()
@@ -216,21 +238,19 @@ void DrillEngine::acceptAnswer()
 {
     const content::DrillItem item = m_state.items.item(m_state.currentItem);
     m_state.items.markUsed(m_state.currentItem);
-    setRunningText(m_state.runningText +
-                   answertext::completedSentence(item.textBefore, item.answer, item.textAfter));
+    m_state.runningText +=
+        answertext::completedSentence(item.textBefore, item.answer, item.textAfter);
     if (m_state.shownCount > 0) {
         if (const std::optional<Range> range = chosenRange())
-            nextItemOrFinish(range->first, range->last);
+            nextItemOrFinish(*range);
     }
 }
 
-void DrillEngine::nextItemOrFinish(qint16 first, qint16 last)
+void DrillEngine::nextItemOrFinish(Range range)
 {
-    if (!isValid({first, last}))
-        return;
-    const int count = last - first + 1;
+    const int count = range.last - range.first + 1;
     int unused = 0;
-    for (int k = first; k <= last; ++k)
+    for (int k = range.first; k <= range.last; ++k)
         unused += m_state.items.isUsed(k) ? 0 : 1;
     // Drawing among the unused items is the repeated draw that skips used ones, without its
     // unbounded loop; with none left the pass is over.
@@ -239,7 +259,7 @@ void DrillEngine::nextItemOrFinish(qint16 first, qint16 last)
         return;
     }
     int remaining = draw(unused);
-    for (int k = first; k <= last; ++k) {
+    for (int k = range.first; k <= range.last; ++k) {
         if (!m_state.items.isUsed(k) && remaining-- == 0) {
             m_state.currentItem = k;
             break;
@@ -247,34 +267,30 @@ void DrillEngine::nextItemOrFinish(qint16 first, qint16 last)
     }
     setImperativeMarker();
     ++m_state.shownCount;
-    showCurrentItem();
-    setAnswerText(QString(), 0);
+    showSentence();
+    setAnswer(QString(), 0);
     m_view.focus = FocusTarget::AnswerBox;
 }
 
 void DrillEngine::finishPass()
 {
     m_feedback.beep();
-    m_view.command2IsDefault = false;
-    m_view.command2.enabled = false;
+    m_view.nextIsDefault = false;
+    m_view.next.enabled = false;
     if (m_profile.solutionHiding == SolutionHiding::BeforeEndMessage)
         m_view.solution.visible = false;
     m_feedback.message(kEndTitle.toString(), kEndMessage.toString(), MessageIcon::Exclamation);
-    m_view.command1.enabled = true;
-    m_view.command1.caption = kRestartCaption.toString();
+    m_view.start.enabled = true;
+    m_view.startCaption = kRestartCaption.toString();
     if (m_profile.solutionHiding == SolutionHiding::AfterEndMessage)
         m_view.solution.visible = false;
-    m_view.label6.clear();
-    m_view.label7.clear();
-    m_view.label8.clear();
-    m_view.label9.clear();
-    setAnswerText(QString(), 0);
+    clearSentence();
     m_view.focus = FocusTarget::StartButton;
-    m_state.items.LoadInfinitives();
+    m_state.items.clearUsedMarks();
     m_state.shownCount = 0;
 }
 
-void DrillEngine::solutionClick()
+void DrillEngine::showSolution()
 {
     if (!m_view.solution.enabled || !m_view.solution.visible)
         return;
@@ -285,56 +301,9 @@ void DrillEngine::solutionClick()
     m_view.focus = FocusTarget::AnswerBox;
 }
 
-void DrillEngine::Text5_Change()
+void DrillEngine::typed(char16_t &key)
 {
-    m_view.text5Cursor = m_state.runningText.size();
-}
-
-void DrillEngine::setRunningText(QString text)
-{
-    if (text == m_state.runningText)
-        return;
-    m_state.runningText = std::move(text);
-    Text5_Change();
-}
-
-void DrillEngine::Text2_KeyPress(char16_t &keyAscii)
-{
-    keyAscii = answertext::convertAccentKey(keyAscii);
-}
-
-void DrillEngine::Text2_Change(const QString &text, qsizetype cursor)
-{
-    m_view.text2 = text;
-    m_view.text2Cursor = std::clamp<qsizetype>(cursor, 0, text.size());
-}
-
-void DrillEngine::setAnswerText(QString text, qsizetype cursor)
-{
-    m_view.text2 = std::move(text);
-    m_view.text2Cursor = std::clamp<qsizetype>(cursor, 0, m_view.text2.size());
-}
-
-void DrillEngine::movi()
-{
-    for (std::size_t k = 0; k < m_group.sets.size(); ++k) {
-        if (!m_view.setButtonEnabled[k]) {
-            m_view.hintLine = m_group.sets[k].hint.toString();
-            return;
-        }
-    }
-}
-
-void DrillEngine::setButtonMouseMove(int set)
-{
-    if (set < 0 || set >= static_cast<int>(m_group.sets.size()) || !m_view.setButtonEnabled[set])
-        return; // a disabled button raises no mouse events
-    m_view.hintLine = m_group.sets[set].hint.toString();
-}
-
-void DrillEngine::showHint(const QString &text)
-{
-    m_view.hintLine = text;
+    key = answertext::convertAccentKey(key);
 }
 
 } // namespace drill

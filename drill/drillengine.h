@@ -11,33 +11,33 @@
 
 namespace drill {
 
-struct ButtonState
+// Whether the learner can use one of the drill's actions.
+struct Action
 {
-    QString caption;
     bool enabled = true;
     bool visible = true;
 };
 
 enum class FocusTarget { Unchanged, AnswerBox, StartButton };
 
-// Everything of an exercise window that the drill drives, as the window must show it.
+// What an exercise window shows of its drill.
 struct DrillView
 {
-    ButtonState command1;
-    ButtonState command2;
-    bool command2IsDefault = true;
-    ButtonState solution;
-    std::vector<bool> setButtonEnabled; // one per set, in the group's order
-    QString label1;
-    QString label6;
-    QString label7;
-    QString label8;
-    QString label9;
-    QString text2; // the answer box
-    qsizetype text2Cursor = 0;
-    qsizetype text5Cursor = 0;
+    QString startCaption;
+    Action start{false, true};
+    Action next{true, false};  // check the answer and go on to the next sentence
+    bool nextIsDefault = true; // Enter presses it
+    Action solution{true, false};
+    std::vector<bool> setAvailable; // one per set, in the group's order; the chosen set's is not
+    QString codeLabel;
+    // The sentence on show; the texts beside the gap carry the blank next to it.
+    QString textBefore;
+    QString textAfter;
+    QString person;
+    QString infinitive;
+    QString answer;
+    qsizetype answerCaret = 0;
     bool imperativeMarkerVisible = false;
-    QString hintLine;
     FocusTarget focus = FocusTarget::Unchanged; // a request, taken by the window
 };
 
@@ -45,11 +45,12 @@ struct DrillState
 {
     int currentItem = 0;
     qint16 shownCount = 0;    // items drawn in the pass under way; 0 when none runs
-    content::ItemTable items; // the used marks live in its infinitive table
-    QString runningText;
+    content::ItemTable items; // holds the used marks
+    QString runningText;      // the sentences completed in the pass
 };
 
-// One exercise window's drill: its public functions are the window's events.
+// The drill of one exercise window: choosing a set, a pass over it in random order without
+// repetition, the check of each answer, the solution and the end of the pass.
 class DrillEngine
 {
 public:
@@ -58,32 +59,18 @@ public:
 
     const DrillView &view() const { return m_view; }
     const DrillState &state() const { return m_state; }
-    const content::ExerciseGroup &group() const { return m_group; }
-    const DrillProfile &profile() const { return m_profile; }
     FocusTarget takeFocusRequest();
 
-    void Form_Load();
-    void setButtonClick(int set);
-    void chooseFromMainMenu(int set);
-    void resetDrill();
-    void Command1_Click();
-    void drawFirstItem(qint16 first, qint16 last);
-    void Command2_Click();
-    void acceptAnswer();
-    void nextItemOrFinish(qint16 first, qint16 last);
-    void solutionClick();
-    void Text5_Change();
-
-    static void Text2_KeyPress(char16_t &keyAscii);
-    void Text2_Change(const QString &text, qsizetype cursor);
-    void collapseBlanks();
-    bool fixInitialCapital(); // false: the check is abandoned
-    bool typedSentenceMatches() const;
-    void reportWrongAnswer();
-
-    void movi();
-    void setButtonMouseMove(int set);
-    void showHint(const QString &text);
+    void load();
+    void chooseSet(int set); // abandons a pass under way
+    void chooseSetFromMainMenu(int set);
+    std::optional<int> chosenSet() const;
+    void start();
+    void answerEdited(const QString &text, qsizetype caret);
+    void submit();
+    void showSolution();
+    // The six keys of the answer box that become Spanish letters as they are typed.
+    static void typed(char16_t &key);
 
 private:
     struct Range
@@ -94,11 +81,19 @@ private:
     std::optional<Range> chosenRange() const;
     bool isValid(Range range) const;
     int draw(int count);
-    void setImperativeMarker();
-    void showCurrentItem();
-    void setRunningText(QString text);
-    void setAnswerText(QString text, qsizetype cursor);
+    void resetDrill();
+    void drawFirstItem(Range range);
+    void nextItemOrFinish(Range range);
     void finishPass();
+    void acceptAnswer();
+    void collapseBlanks();
+    bool fixInitialCapital(); // false: the check is abandoned
+    bool typedSentenceMatches() const;
+    void reportWrongAnswer();
+    void setImperativeMarker();
+    void showSentence();
+    void clearSentence();
+    void setAnswer(QString text, qsizetype caret);
 
     content::ExerciseGroup m_group;
     DrillProfile m_profile;
@@ -106,6 +101,7 @@ private:
     DrawIndex m_drawIndex;
     DrillState m_state;
     DrillView m_view;
+    bool m_sentenceShown = false;
 };
 
 } // namespace drill

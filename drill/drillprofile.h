@@ -1,5 +1,7 @@
 #pragma once
 
+#include "messages.h"
+
 #include <QStringView>
 #include <optional>
 
@@ -10,15 +12,20 @@ enum class SolutionHiding { BeforeEndMessage, AfterEndMessage };
 // What the drill of one exercise window does differently from the others.
 struct DrillProfile
 {
-    QStringView window;
-    QStringView solutionButton; // objectName of the show-solution button
     QStringView solutionTitle;
     SolutionHiding solutionHiding;
     bool collapsesBlanks;
     std::optional<int> imperativeAfter; // the marker shows for items past this index
 };
 
-// The profiles of zor_ige1, zor_ige2 and zor_ige3; nullptr for an unknown window.
-const DrillProfile *drillProfile(QStringView window);
+// The drills of the three exercise windows: regular verbs (Units 2-4), irregular verbs
+// (Units 8-10), and the present of the three moods (Unit 12), whose solution title names
+// Units 2-4 too and whose items past 28 want an imperative.
+inline constexpr DrillProfile kUnits2to4Drill{
+    kSolutionTitleUnits2to4, SolutionHiding::BeforeEndMessage, false, {}};
+inline constexpr DrillProfile kUnits8to10Drill{
+    kSolutionTitleUnits8to10, SolutionHiding::AfterEndMessage, true, {}};
+inline constexpr DrillProfile kUnit12Drill{kSolutionTitleUnits2to4,
+                                           SolutionHiding::BeforeEndMessage, true, 28};
 
 } // namespace drill

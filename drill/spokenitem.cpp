@@ -41,10 +41,10 @@ bool isMark(QChar c, QStringView marks)
 
 QString spokenItem(const DrillView &view)
 {
-    if (view.label9.isEmpty())
+    if (view.infinitive.isEmpty())
         return {};
-    const QStringView before = answertext::trimBlanks(view.label6);
-    const QStringView after = answertext::trimBlanks(view.label7);
+    const QStringView before = answertext::trimBlanks(view.textBefore);
+    const QStringView after = answertext::trimBlanks(view.textAfter);
 
     // Commas give the gap a pause of its own; the opening and closing marks keep the tune of
     // a question or an exclamation.
@@ -59,9 +59,9 @@ QString spokenItem(const DrillView &view)
     }
     if (!isMark(spoken.back(), u".?!"))
         spoken += u'.';
-    spoken += u" Infinitivo: "_s + view.label9 + u'.';
-    if (!view.label8.isEmpty())
-        spoken += answertext::joined({u" Persona: ", spokenPersons(view.label8), u"."});
+    spoken += u" Infinitivo: "_s + view.infinitive + u'.';
+    if (!view.person.isEmpty())
+        spoken += answertext::joined({u" Persona: ", spokenPersons(view.person), u"."});
     return spoken;
 }
 

@@ -9,6 +9,16 @@
 
 namespace ui {
 
+namespace {
+
+// The picture buttons, one per exercise set, in the order of the exercise windows' sets.
+constexpr QStringView kSetButtons[] = {
+    u"AniButton9",  u"AniButton1",  u"AniButton3",  u"AniButton10", u"AniButton11",
+    u"AniButton4",  u"AniButton5",  u"AniButton14", u"AniButton15", u"AniButton12",
+    u"AniButton13", u"AniButton16", u"AniButton2",  u"AniButton6",  u"AniButton7"};
+
+} // namespace
+
 alap::alap(QWidget *parent)
     : QMainWindow(parent)
 {
@@ -17,23 +27,24 @@ alap::alap(QWidget *parent)
     ZOR_IGE11::fitClientToControls(this);
     ui.Command1->setAutoDefault(true); // Enter on the focused exit button presses it
 
-    auto *sources = new HintSources(
-        centralWidget(), [this] { showHint(hints::kMainMenuSurface); }, this);
-    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
-        for (const content::ExerciseSet &set : group.sets) {
-            auto *button = findChild<AniPushButton *>(set.mainMenuButton.toString());
+    auto *hints = new HintSources(ui.Label3, centralWidget(), hints::kMainMenuSurface, this);
+    const QStringView *name = std::begin(kSetButtons);
+    for (const ExerciseProfile &profile : kExerciseProfiles) {
+        for (int set = 0; set < int(profile.group.sets.size()); ++set) {
+            auto *button = findChild<AniPushButton *>((name++)->toString());
             Q_ASSERT(button);
-            const QStringView name = set.mainMenuButton;
-            const QStringView hint = set.mainMenuHint;
-            connect(button, &AniPushButton::clicked, this, [this, name] { AniButton_Click(name); });
-            connect(button, &AniPushButton::pointerMoved, this, [this, hint] { showHint(hint); });
+            connect(button, &AniPushButton::clicked, this,
+                    [this, &profile, set] { AniButton_Click(profile, set); });
+            const QStringView hint = profile.group.sets[set].mainMenuHint;
+            button->setAccessibleDescription(hint.toString());
+            connect(button, &AniPushButton::pointerMoved, this,
+                    [this, hint] { ui.Label3->setText(hint.toString()); });
         }
     }
-    sources->add(ui.Command1, [this] { showHint(hints::kMainMenuExit); });
+    hints->add(ui.Command1, hints::kMainMenuExit);
     connect(ui.Command1, &QPushButton::clicked, this, &alap::Command1_Click);
     connect(ui.acerca, &QAction::triggered, this, &sobre::openAbout);
     connect(ui.como, &QAction::triggered, this, &alap::como_Click);
-    Form_Load();
 }
 
 void alap::Form_Load()
@@ -43,13 +54,9 @@ void alap::Form_Load()
     ZOR_IGE11::SetWindowPos(this, StackPosition::Topmost);
 }
 
-void alap::AniButton_Click(QStringView button)
+void alap::AniButton_Click(const ExerciseProfile &profile, int set)
 {
-    const content::MainMenuTarget target = content::mainMenuTarget(button);
-    if (!target.set)
-        return;
-    ExerciseWindow *window = ZOR_IGE11::showExerciseWindow(target.group->window);
-    window->chooseFromMainMenu(target.set->button);
+    ZOR_IGE11::showExerciseWindow(profile)->chooseFromMainMenu(set);
     ZOR_IGE11::unload(this);
 }
 
@@ -61,11 +68,6 @@ void alap::Command1_Click()
 void alap::como_Click()
 {
     ZOR_IGE11::inform(this, helptexts::kKeyboardHelpTitle, helptexts::kKeyboardHelp);
-}
-
-void alap::showHint(QStringView text)
-{
-    ui.Label3->setText(text.toString());
 }
 
 } // namespace ui

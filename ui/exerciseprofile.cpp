@@ -14,37 +14,21 @@ template <typename Design> void setup(QMainWindow *window)
     design.setupUi(window);
 }
 
+constexpr QStringView kZorIge1SetButtons[] = {u"Command5", u"Command6",  u"Command7", u"Command8",
+                                              u"Command9", u"Command10", u"Command11"};
+constexpr QStringView kZorIge2SetButtons[] = {u"Command5", u"Command6", u"Command7", u"Command8",
+                                              u"Command9"};
+constexpr QStringView kZorIge3SetButtons[] = {u"Command5", u"Command6", u"Command10"};
+
 } // namespace
 
 const ExerciseProfile kExerciseProfiles[3] = {
-    {u"zor_ige1", &setup<Ui::zor_ige1>, u"Label3", u"", false, helptexts::kExerciseHelpBilingual},
-    {u"zor_ige2", &setup<Ui::zor_ige2>, u"Label3", u"", true, helptexts::kExerciseHelp},
-    {u"zor_ige3", &setup<Ui::zor_ige3>, u"Label5", u"Label3", false, helptexts::kExerciseHelp},
+    {u"zor_ige1", content::exerciseGroups()[0], drill::kUnits2to4Drill, &setup<Ui::zor_ige1>,
+     kZorIge1SetButtons, u"Command12", u"Label3", u"", false, helptexts::kExerciseHelpBilingual},
+    {u"zor_ige2", content::exerciseGroups()[1], drill::kUnits8to10Drill, &setup<Ui::zor_ige2>,
+     kZorIge2SetButtons, u"Command10", u"Label3", u"", true, helptexts::kExerciseHelp},
+    {u"zor_ige3", content::exerciseGroups()[2], drill::kUnit12Drill, &setup<Ui::zor_ige3>,
+     kZorIge3SetButtons, u"Command12", u"Label5", u"Label3", false, helptexts::kExerciseHelp},
 };
-
-const content::ExerciseGroup &ExerciseProfile::group() const
-{
-    for (const content::ExerciseGroup &candidate : content::exerciseGroups()) {
-        if (candidate.window == windowName)
-            return candidate;
-    }
-    Q_UNREACHABLE();
-}
-
-const drill::DrillProfile &ExerciseProfile::drill() const
-{
-    const drill::DrillProfile *profile = drill::drillProfile(windowName);
-    Q_ASSERT(profile);
-    return *profile;
-}
-
-const ExerciseProfile *exerciseProfile(QStringView windowName)
-{
-    for (const ExerciseProfile &profile : kExerciseProfiles) {
-        if (profile.windowName == windowName)
-            return &profile;
-    }
-    return nullptr;
-}
 
 } // namespace ui

@@ -4,27 +4,27 @@
 #include "drillprofile.h"
 
 #include <QStringView>
+#include <span>
 
 class QMainWindow;
 
 namespace ui {
 
-// What the three exercise windows do differently beyond the drill.
+// One exercise window: its group of sets, its drill, and how its design names the controls.
 struct ExerciseProfile
 {
     QStringView windowName;
+    const content::ExerciseGroup &group;
+    drill::DrillProfile drill;
     void (*setupDesign)(QMainWindow *window); // builds the window from its own design
-    QStringView hintLine;                     // objectName of the hint line
-    QStringView imperativeMarker;             // objectName, empty where there is none
+    std::span<const QStringView> setButtons;  // objectNames, one per set in the group's order
+    QStringView solutionButton;
+    QStringView hintLine;
+    QStringView imperativeMarker; // empty where there is none
     bool runningTextClearsHint;
     QStringView help;
-
-    const content::ExerciseGroup &group() const;
-    const drill::DrillProfile &drill() const;
 };
 
 extern const ExerciseProfile kExerciseProfiles[3];
-
-const ExerciseProfile *exerciseProfile(QStringView windowName);
 
 } // namespace ui

@@ -14,11 +14,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace ui {
-
-using namespace Qt::Literals::StringLiterals;
 
 ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *feedback,
                                drill::DrawIndex drawIndex, QWidget *parent)
@@ -27,7 +24,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
     , m_ownFeedback(feedback ? nullptr
                              : std::make_unique<MessageBoxFeedback>(this, [this] { render(); }))
     , m_feedback(feedback ? *feedback : *m_ownFeedback)
-    , m_engine(profile.group(), profile.drill(), m_feedback, std::move(drawIndex))
+    , m_engine(profile.group, profile.drill, m_feedback, std::move(drawIndex))
     , m_announcer(this)
 {
     profile.setupDesign(this);
@@ -36,9 +33,9 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
 
     m_command1 = control<QPushButton>(u"Command1");
     m_command2 = control<QPushButton>(u"Command2");
-    m_solution = control<QPushButton>(profile.drill().solutionButton);
-    for (const content::ExerciseSet &set : profile.group().sets)
-        m_setButtons.push_back(control<QPushButton>(set.button));
+    m_solution = control<QPushButton>(profile.solutionButton);
+    for (QStringView name : profile.setButtons)
+        m_setButtons.push_back(control<QPushButton>(name));
     m_label1 = control<QLabel>(u"Label1");
     m_label6 = control<QLabel>(u"Label6");
     m_label7 = control<QLabel>(u"Label7");
@@ -52,28 +49,24 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
     m_text5 = control<QPlainTextEdit>(u"Text5");
     m_mnuOntop = control<QAction>(u"mnuOntop");
 
-    connect(m_command1, &QPushButton::clicked, this,
-            [this] { forward([this] { m_engine.Command1_Click(); }); });
-    connect(m_command2, &QPushButton::clicked, this,
-            [this] { forward([this] { m_engine.Command2_Click(); }); });
-    connect(m_solution, &QPushButton::clicked, this,
-            [this] { forward([this] { m_engine.solutionClick(); }); });
+    connect(m_command1, &QPushButton::clicked, this, &ExerciseWindow::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &ExerciseWindow::Command2_Click);
+    connect(m_solution, &QPushButton::clicked, this, &ExerciseWindow::Solution_Click);
     for (int set = 0; set < int(m_setButtons.size()); ++set) {
         connect(m_setButtons[set], &QPushButton::clicked, this,
-                [this, set] { forward([this, set] { m_engine.setButtonClick(set); }); });
+                [this, set] { SetButton_Click(set); });
     }
     connect(control<QPushButton>(u"Command3"), &QPushButton::clicked, this,
             &ExerciseWindow::Command3_Click);
     connect(control<QPushButton>(u"Command4"), &QPushButton::clicked, this,
             &ExerciseWindow::Command4_Click);
+    // The engine keeps what the box holds, whoever changed it.
     connect(m_text2, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_rendering)
-            m_engine.Text2_Change(text, m_text2->cursorPosition());
+        m_engine.answerEdited(text, m_text2->cursorPosition());
     });
-    connect(m_text2, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
-        if (!m_rendering)
-            m_engine.Text2_Change(m_text2->text(), position);
-    });
+    connect(m_text2, &QLineEdit::cursorPositionChanged, this,
+            [this](int, int caret) { m_engine.answerEdited(m_text2->text(), caret); });
+    connect(m_text5, &QPlainTextEdit::textChanged, this, &ExerciseWindow::Text5_Change);
     // The check mark is the record of the setting: the handler, not the click, changes it.
     connect(m_mnuOntop, &QAction::triggered, this, [this](bool checked) {
         m_mnuOntop->setChecked(!checked);
@@ -98,11 +91,47 @@ void ExerciseWindow::Form_Load()
 {
     ZOR_IGE11::centre(this);
     mnuOntop_Click();
-    m_engine.Form_Load();
+    m_engine.load();
     render();
     // Activation would focus the first control in the tab order as it is then: Comenzar, once
     // the main menu has chosen a set.
     m_text2->setFocus();
+}
+
+void ExerciseWindow::Command1_Click()
+{
+    m_engine.start();
+    render();
+}
+
+void ExerciseWindow::Command2_Click()
+{
+    m_engine.submit();
+    render();
+}
+
+void ExerciseWindow::Solution_Click()
+{
+    m_engine.showSolution();
+    render();
+}
+
+void ExerciseWindow::SetButton_Click(int set)
+{
+    m_engine.chooseSet(set);
+    render();
+}
+
+void ExerciseWindow::chooseFromMainMenu(int set)
+{
+    m_engine.chooseSetFromMainMenu(set);
+    render();
+}
+
+void ExerciseWindow::movi()
+{
+    if (const std::optional<int> set = m_engine.chosenSet())
+        m_hintLine->setText(m_profile.group.sets[*set].hint.toString());
 }
 
 void ExerciseWindow::mnuOntop_Click()
@@ -112,27 +141,11 @@ void ExerciseWindow::mnuOntop_Click()
     m_mnuOntop->setChecked(!checked);
 }
 
-void ExerciseWindow::chooseFromMainMenu(QStringView setButton)
-{
-    const auto sets = m_profile.group().sets;
-    for (int set = 0; set < int(sets.size()); ++set) {
-        if (sets[set].button == setButton) {
-            forward([this, set] { m_engine.chooseFromMainMenu(set); });
-            return;
-        }
-    }
-}
-
-void ExerciseWindow::movi()
-{
-    forward([this] { m_engine.movi(); });
-}
-
 void ExerciseWindow::Command3_Click()
 {
     if (ZOR_IGE11::showMainMenu)
         ZOR_IGE11::showMainMenu();
-    close();
+    ZOR_IGE11::unload(this);
 }
 
 void ExerciseWindow::Command4_Click()
@@ -155,39 +168,35 @@ void ExerciseWindow::closeEvent(QCloseEvent *event)
 
 void ExerciseWindow::bindHints()
 {
-    auto fixed = [this](QStringView text) {
-        return [this, text] { forward([this, text] { m_engine.showHint(text.toString()); }); };
-    };
-    auto *sources = new HintSources(centralWidget(), fixed(u""), this);
-    sources->add(m_command1, fixed(hints::kStart));
-    sources->add(m_command2, fixed(hints::kNext));
-    sources->add(control<QPushButton>(u"Command3"), fixed(hints::kLeave));
-    sources->add(control<QPushButton>(u"Command4"), fixed(hints::kHelp));
-    sources->add(m_solution, fixed(hints::kSolution));
-    sources->add(m_label1, [this] { movi(); });
-    sources->add(control<QLabel>(u"Label2"), [this] { movi(); });
-    sources->add(m_label8, fixed(hints::kPerson));
-    sources->add(m_label9, fixed(hints::kInfinitive));
-    sources->add(m_text2, fixed(hints::kAnswerBox));
-    for (int set = 0; set < int(m_setButtons.size()); ++set) {
-        sources->add(m_setButtons[set],
-                     [this, set] { forward([this, set] { m_engine.setButtonMouseMove(set); }); });
-    }
+    auto *hints = new HintSources(m_hintLine, centralWidget(), u"", this);
+    hints->add(m_command1, hints::kStart);
+    hints->add(m_command2, hints::kNext);
+    hints->add(control<QPushButton>(u"Command3"), hints::kLeave);
+    hints->add(control<QPushButton>(u"Command4"), hints::kHelp);
+    hints->add(m_solution, hints::kSolution);
+    hints->add(m_label1, [this] { movi(); });
+    hints->add(control<QLabel>(u"Label2"), [this] { movi(); });
+    hints->add(m_label8, hints::kPerson);
+    hints->add(m_label9, hints::kInfinitive);
+    hints->add(m_text2, hints::kAnswerBox);
+    for (std::size_t set = 0; set < m_setButtons.size(); ++set)
+        hints->add(m_setButtons[set], m_profile.group.sets[set].hint);
     if (m_imperativeMarker)
-        sources->add(m_imperativeMarker, fixed(hints::kImperativeMarker));
+        hints->add(m_imperativeMarker, hints::kImperativeMarker);
     if (m_profile.runningTextClearsHint)
-        sources->add(m_text5->viewport(), fixed(u""));
+        hints->add(m_text5->viewport(), u"");
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_text2 && event->type() == QEvent::KeyPress &&
-        convertAccentKey(static_cast<QKeyEvent *>(event)))
+        Text2_KeyPress(static_cast<QKeyEvent *>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool ExerciseWindow::convertAccentKey(QKeyEvent *event)
+// Returns whether the key was turned into a Spanish letter.
+bool ExerciseWindow::Text2_KeyPress(QKeyEvent *event)
 {
     // Whatever the modifiers (AltGr arrives as Ctrl+Alt on some platforms), none of the six keys
     // reaches the box as itself.
@@ -195,11 +204,18 @@ bool ExerciseWindow::convertAccentKey(QKeyEvent *event)
     if (typed.size() != 1)
         return false;
     char16_t key = typed.front().unicode();
-    drill::DrillEngine::Text2_KeyPress(key);
+    drill::DrillEngine::typed(key);
     if (key == typed.front().unicode())
         return false;
     m_text2->insert(QString(QChar(key)));
     return true;
+}
+
+void ExerciseWindow::Text5_Change()
+{
+    QTextCursor caret = m_text5->textCursor();
+    caret.movePosition(QTextCursor::End);
+    m_text5->setTextCursor(caret);
 }
 
 void ExerciseWindow::keyPressEvent(QKeyEvent *event)
@@ -213,43 +229,31 @@ void ExerciseWindow::keyPressEvent(QKeyEvent *event)
         button->animateClick();
         return;
     }
-    pressDefaultButton();
-}
-
-void ExerciseWindow::pressDefaultButton()
-{
     const drill::DrillView &view = m_engine.view();
-    if (view.command2IsDefault && view.command2.visible && view.command2.enabled)
-        forward([this] { m_engine.Command2_Click(); });
-}
-
-void ExerciseWindow::forward(const std::function<void()> &event)
-{
-    event();
-    render();
+    if (view.nextIsDefault && view.next.visible && view.next.enabled)
+        Command2_Click();
 }
 
 void ExerciseWindow::render()
 {
-    const drill::DrillView &view = m_engine.view();
-    m_rendering = true;
-    auto showButton = [](QPushButton *button, const drill::ButtonState &state) {
-        button->setText(state.caption);
-        button->setEnabled(state.enabled);
-        button->setVisible(state.visible);
+    // A copy: bringing the answer box up to date tells the engine what the box now holds.
+    const drill::DrillView view = m_engine.view();
+    auto show = [](QPushButton *button, const drill::Action &action) {
+        button->setEnabled(action.enabled);
+        button->setVisible(action.visible);
     };
-    showButton(m_command1, view.command1);
-    showButton(m_command2, view.command2);
-    m_command2->setDefault(view.command2IsDefault);
-    showButton(m_solution, view.solution);
+    m_command1->setText(view.startCaption);
+    show(m_command1, view.start);
+    show(m_command2, view.next);
+    m_command2->setDefault(view.nextIsDefault);
+    show(m_solution, view.solution);
     for (std::size_t set = 0; set < m_setButtons.size(); ++set)
-        m_setButtons[set]->setEnabled(view.setButtonEnabled[set]);
-    m_label1->setText(view.label1);
-    m_label6->setText(view.label6);
-    m_label7->setText(view.label7);
-    m_label8->setText(view.label8);
-    m_label9->setText(view.label9);
-    m_hintLine->setText(view.hintLine);
+        m_setButtons[set]->setEnabled(view.setAvailable[set]);
+    m_label1->setText(view.codeLabel);
+    m_label6->setText(view.textBefore);
+    m_label7->setText(view.textAfter);
+    m_label8->setText(view.person);
+    m_label9->setText(view.infinitive);
     if (m_imperativeMarker)
         m_imperativeMarker->setVisible(view.imperativeMarkerVisible);
     // The focus stays in the answer box from item to item, so the box itself is named by the
@@ -263,22 +267,15 @@ void ExerciseWindow::render()
             m_announcer.announce(spoken);
     }
     // Only a change of the engine's text or caret touches the box, so a selection survives.
-    if (m_text2->text() != view.text2) {
-        m_text2->setText(view.text2);
-        m_text2->setCursorPosition(int(view.text2Cursor));
-    } else if (m_text2->cursorPosition() != view.text2Cursor) {
-        m_text2->setCursorPosition(int(view.text2Cursor));
+    if (m_text2->text() != view.answer) {
+        m_text2->setText(view.answer);
+        m_text2->setCursorPosition(int(view.answerCaret));
+    } else if (m_text2->cursorPosition() != view.answerCaret) {
+        m_text2->setCursorPosition(int(view.answerCaret));
     }
-
     const QString &running = m_engine.state().runningText;
-    if (m_text5->toPlainText() != running) {
+    if (m_text5->toPlainText() != running)
         m_text5->setPlainText(running);
-        QTextCursor cursor = m_text5->textCursor();
-        cursor.setPosition(int(view.text5Cursor));
-        m_text5->setTextCursor(cursor);
-        m_text5->ensureCursorVisible();
-    }
-    m_rendering = false;
 
     switch (m_engine.takeFocusRequest()) {
     case drill::FocusTarget::AnswerBox:

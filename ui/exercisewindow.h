@@ -5,7 +5,6 @@
 #include "exerciseprofile.h"
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,7 +17,7 @@ class QPushButton;
 namespace ui {
 
 // The one exercise window class: zor_ige1, zor_ige2 and zor_ige3 differ only by their profile.
-// It forwards every event to its DrillEngine and shows the engine's view.
+// Its handlers pass the learner's actions to its DrillEngine and show the engine's view.
 class ExerciseWindow : public QMainWindow
 {
     Q_OBJECT
@@ -33,8 +32,8 @@ public:
     const drill::DrillEngine &engine() const { return m_engine; }
     const ExerciseProfile &profile() const { return m_profile; }
 
-    // The main menu's choice of a set: disable its button, enable Comenzar, write the code label.
-    void chooseFromMainMenu(QStringView setButton);
+    // The main menu's choice of a set: its button disabled, Comenzar enabled, the code label.
+    void chooseFromMainMenu(int set);
     void movi();
 
 protected:
@@ -44,15 +43,17 @@ protected:
 
 private:
     void Form_Load();
-    void mnuOntop_Click();
+    void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
     void Command4_Click();
+    void SetButton_Click(int set);
+    void Solution_Click();
+    bool Text2_KeyPress(QKeyEvent *event);
+    void Text5_Change();
+    void mnuOntop_Click();
     void Form_Unload();
     void bindHints();
-    bool convertAccentKey(QKeyEvent *event);
-    void pressDefaultButton();
-    // Runs an event of the engine and shows its outcome.
-    void forward(const std::function<void()> &event);
     void render();
 
     template <typename T> T *control(QStringView name) const;
@@ -78,7 +79,6 @@ private:
     QPlainTextEdit *m_text5 = nullptr;
     QAction *m_mnuOntop = nullptr;
     QString m_answerBoxName; // the design's, spoken while no item is on show
-    bool m_rendering = false;
 };
 
 } // namespace ui

@@ -76,7 +76,6 @@ hatter::hatter(QWindow *parent)
         m_strips.append(new Strip(this, m_backColour));
         m_strips.back()->show();
     }
-    Form_Load();
 }
 
 void hatter::Form_Load()

@@ -17,7 +17,9 @@ class hatter : public QWindow
     Q_OBJECT
 
 public:
+    // Builds the window from its design; ZOR_IGE11 loads it when it shows it.
     explicit hatter(QWindow *parent = nullptr);
+    void Form_Load();
 
     QColor backColour() const { return m_backColour; }
 
@@ -27,8 +29,6 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void Form_Load();
-
     QColor m_backColour;
     QList<QWindow *> m_strips;
     std::unique_ptr<QBackingStore> m_ownBuffer; // without strips

@@ -1,18 +1,27 @@
 #include "hintsources.h"
 
+#include <QLabel>
 #include <QMouseEvent>
-#include <QWidget>
 
 namespace ui {
 
-HintSources::HintSources(QWidget *freeArea, std::function<void()> onFreeArea, QObject *parent)
+HintSources::HintSources(QLabel *hintLine, QWidget *freeArea, QStringView freeAreaHint,
+                         QObject *parent)
     : QObject(parent)
+    , m_hintLine(hintLine)
     , m_freeArea(freeArea)
 {
     freeArea->setMouseTracking(true);
     for (QWidget *child : freeArea->findChildren<QWidget *>())
         child->setMouseTracking(true);
-    add(freeArea, std::move(onFreeArea));
+    add(freeArea, freeAreaHint);
+}
+
+void HintSources::add(QWidget *source, QStringView hint)
+{
+    if (!hint.isEmpty())
+        source->setAccessibleDescription(hint.toString());
+    add(source, [this, hint] { m_hintLine->setText(hint.toString()); });
 }
 
 void HintSources::add(QWidget *source, std::function<void()> handler)

@@ -1,21 +1,26 @@
 #pragma once
 
 #include <QObject>
+#include <QStringView>
 #include <functional>
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace ui {
 
-// Runs a window's hint-line handlers as the pointer moves over its controls. A control without
-// a handler leaves the hint line as it is. The free area's handler runs where no control lies
-// under the pointer and over a disabled control, which raises no move of its own.
+// A window's hint line: as the pointer moves over a control with a hint, the line shows it; a
+// control without one leaves the line as it is. The free area's hint shows where no control
+// lies under the pointer and over a disabled control, which raises no move of its own. A
+// control's hint, where it has a text of its own, is also its description for a screen reader.
 class HintSources : public QObject
 {
 public:
-    HintSources(QWidget *freeArea, std::function<void()> onFreeArea, QObject *parent);
+    HintSources(QLabel *hintLine, QWidget *freeArea, QStringView freeAreaHint, QObject *parent);
 
+    void add(QWidget *source, QStringView hint);
+    // A hint that the window works out as the pointer moves.
     void add(QWidget *source, std::function<void()> handler);
 
 protected:
@@ -24,6 +29,7 @@ protected:
 private:
     void runHandlerOf(const QObject *source);
 
+    QLabel *m_hintLine;
     QWidget *m_freeArea;
     std::vector<std::pair<QObject *, std::function<void()>>> m_handlers;
 };

@@ -3,7 +3,9 @@
 #include "helptexts.h"
 #include "zor_ige11.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QWindow>
 
 namespace ui {
 
@@ -13,12 +15,14 @@ sobre::sobre(QWidget *parent)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sizeHint());
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer2.setObjectName(QStringLiteral("Timer2"));
     // The hand-over is due 200 ms after the load; a coarse timer may be up to 10 ms late.
     m_timer1.setTimerType(Qt::PreciseTimer);
     m_timer1.setInterval(200);
     m_timer2.setInterval(200);
-    connect(&m_timer1, &QTimer::timeout, this, &sobre::Timer1_Timer);
-    connect(&m_timer2, &QTimer::timeout, this, &sobre::Timer2_Timer);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { tick(m_timer1, &sobre::Timer1_Timer); });
+    connect(&m_timer2, &QTimer::timeout, this, [this] { tick(m_timer2, &sobre::Timer2_Timer); });
     connect(ui.Command1, &QPushButton::clicked, this, [this] { ZOR_IGE11::unload(this); });
     connect(ui.Image2, &QToolButton::clicked, this, &sobre::Image2_Click);
     Form_Load();
@@ -33,6 +37,7 @@ void sobre::Form_Load()
     if (ZOR_IGE11::splashDone == 0) {
         setCursor(Qt::WaitCursor);
         ui.Command1->setVisible(false);
+        windowHandle()->installEventFilter(this); // to build the main menu once painted
     } else {
         unsetCursor();
         ui.Command1->setVisible(true);
@@ -52,6 +57,32 @@ void sobre::openAbout()
     window->unsetCursor();
     window->activateWindow();
     window->raise();
+}
+
+// A tick that falls due while a message box is open stops its timer; it comes once no box is
+// open, and the timer runs on from there.
+void sobre::tick(QTimer &timer, void (sobre::*handler)())
+{
+    if (!QApplication::activeModalWidget()) {
+        (this->*handler)();
+        return;
+    }
+    timer.stop();
+    ZOR_IGE11::whenNoBoxOpen(this, [this, &timer, handler] {
+        timer.start();
+        (this->*handler)();
+    });
+}
+
+// The splash is painted as its window is exposed. The main menu is built in the next idle moment
+// before the hand-over, so that the tick only has to load and show it.
+bool sobre::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &ZOR_IGE11::prepareAlap);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void sobre::showFrame(int frame)

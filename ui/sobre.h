@@ -1,9 +1,9 @@
 #pragma once
 
-#include "programtimer.h"
 #include "ui_sobre.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 namespace ui {
 
@@ -21,9 +21,9 @@ public:
     int frame() const { return m_frame; } // 0, 1, 2: the picture of Image3, Image4, Image5
     void Timer1_Timer();
     void Timer2_Timer();
-    bool handsOverToMainMenu() const { return m_timer1.isActive(); }
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -31,10 +31,11 @@ private:
     void showFrame(int frame);
     void Image2_Click();
     void Form_Unload();
+    void tick(QTimer &timer, void (sobre::*handler)());
 
     Ui::sobre ui;
-    ProgramTimer m_timer1;
-    ProgramTimer m_timer2;
+    QTimer m_timer1{this};
+    QTimer m_timer2{this};
     int m_frame = 0;
 };
 

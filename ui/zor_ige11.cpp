@@ -17,14 +17,13 @@ namespace {
 
 QPointer<sobre> g_sobre;
 QPointer<alap> g_alap;
+QPointer<alap> g_preparedAlap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
-// The instance slot of an exercise window; nullptr for an unknown name.
-QPointer<ExerciseWindow> *exerciseSlot(QStringView windowName)
+QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
 {
-    const ExerciseProfile *profile = exerciseProfile(windowName);
-    return profile ? &g_exerciseWindows[profile - kExerciseProfiles] : nullptr;
+    return g_exerciseWindows[&profile - kExerciseProfiles];
 }
 
 template <typename Window> Window *showLoaded(QPointer<Window> &instance)
@@ -81,34 +80,53 @@ sobre *ZOR_IGE11::showSobre()
 {
     return showLoaded(g_sobre);
 }
+void ZOR_IGE11::prepareAlap()
+{
+    if (g_alap || g_preparedAlap)
+        return;
+    g_preparedAlap = new alap();
+    // Its native window, polished controls and a first rendering, so that showing it only maps
+    // and paints it.
+    g_preparedAlap->winId();
+    g_preparedAlap->grab();
+    if (!g_hatter)
+        g_hatter = new hatter();
+    g_hatter->create();
+}
+
 alap *ZOR_IGE11::showAlap()
 {
-    return showLoaded(g_alap);
+    if (!g_alap) {
+        g_alap = g_preparedAlap ? g_preparedAlap.data() : new alap();
+        g_preparedAlap = nullptr;
+        g_alap->Form_Load();
+    }
+    g_alap->show();
+    return g_alap;
 }
+
 hatter *ZOR_IGE11::showHatter()
 {
     if (!g_hatter)
-        g_hatter = new hatter(); // its Form_Load shows it maximized
-    else if (!g_hatter->isVisible())
-        g_hatter->showMaximized(); // a plain show would restore it to its normal size
+        g_hatter = new hatter();
+    if (!g_hatter->isVisible())
+        g_hatter->Form_Load(); // maximized: a plain show would restore it to its normal size
     return g_hatter;
 }
 
-ExerciseWindow *ZOR_IGE11::showExerciseWindow(QStringView windowName)
+ExerciseWindow *ZOR_IGE11::showExerciseWindow(const ExerciseProfile &profile)
 {
-    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
+    QPointer<ExerciseWindow> &slot = exerciseSlot(profile);
     if (!slot)
-        return nullptr;
-    if (!*slot)
-        *slot = new ExerciseWindow(*exerciseProfile(windowName), feedback, drawIndex);
-    (*slot)->show();
-    return *slot;
+        slot = new ExerciseWindow(profile, feedback, drawIndex);
+    slot->show();
+    return slot;
 }
 
 void ZOR_IGE11::unload(QWidget *window)
 {
-    if (window)
-        window->close(); // every window deletes itself on close
+    if (window) // every window deletes itself on close
+        whenNoBoxOpen(window, [window] { window->close(); });
 }
 
 sobre *ZOR_IGE11::sobreWindow()
@@ -124,10 +142,9 @@ hatter *ZOR_IGE11::hatterWindow()
     return g_hatter;
 }
 
-ExerciseWindow *ZOR_IGE11::exerciseWindow(QStringView windowName)
+ExerciseWindow *ZOR_IGE11::exerciseWindow(const ExerciseProfile &profile)
 {
-    QPointer<ExerciseWindow> *slot = exerciseSlot(windowName);
-    return slot ? slot->data() : nullptr;
+    return exerciseSlot(profile);
 }
 
 void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
@@ -139,37 +156,47 @@ void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
 
 void ZOR_IGE11::start()
 {
-    s_ending = false;
     showSobre();
+}
+
+void ZOR_IGE11::whenNoBoxOpen(QObject *context, std::function<void()> work)
+{
+    QWidget *box = QApplication::activeModalWidget();
+    if (!box) {
+        work();
+        return;
+    }
+    // The box is deleted as it closes; another may be open by the time it has gone.
+    QObject::connect(
+        box, &QObject::destroyed, context,
+        [context, work = std::move(work)] { whenNoBoxOpen(context, work); }, Qt::QueuedConnection);
 }
 
 void ZOR_IGE11::endProgram()
 {
-    if (MessageBoxFeedback::isOpen()) {
-        MessageBoxFeedback::whenNoneOpen(qApp, &ZOR_IGE11::endProgram);
-        return;
-    }
-    if (g_hatter) {
-        g_hatter->close();
-        g_hatter->deleteLater();
-    }
-    s_ending = true;
-    // No other window's unload handler runs: they go without being closed. The deletion waits
-    // for the event loop, since the exit button's own window is among them.
-    auto discard = [](QWidget *window) {
-        if (window) {
-            window->hide();
-            window->deleteLater();
+    whenNoBoxOpen(qApp, [] {
+        if (g_hatter) {
+            g_hatter->close();
+            g_hatter->deleteLater();
         }
-    };
-    discard(g_sobre);
-    discard(g_alap);
-    for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
-        discard(window);
-    if (quit)
-        quit();
-    else
-        QCoreApplication::exit(0);
+        // No other window's unload handler runs: they go without being closed. The deletion
+        // waits for the event loop, since the exit button's own window is among them.
+        auto discard = [](QWidget *window) {
+            if (window) {
+                window->hide();
+                window->deleteLater();
+            }
+        };
+        discard(g_sobre);
+        discard(g_alap);
+        discard(g_preparedAlap);
+        for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
+            discard(window);
+        if (quit)
+            quit();
+        else
+            QCoreApplication::exit(0);
+    });
 }
 
 } // namespace ui

@@ -5,10 +5,10 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
-#include <QStringView>
 #include <functional>
 
 class QMainWindow;
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -17,6 +17,7 @@ class alap;
 class hatter;
 class sobre;
 class ExerciseWindow;
+struct ExerciseProfile;
 
 enum class StackPosition { Topmost, NotTopmost };
 
@@ -46,24 +47,35 @@ public:
     static void fitClientToControls(QMainWindow *window);
 
     static sobre *showSobre();
+    // Builds the main menu and the background ahead, without showing them, for the next
+    // showAlap() to load; the splash does it while it waits for its timer.
+    static void prepareAlap();
     static alap *showAlap();
     static hatter *showHatter();
-    static ExerciseWindow *showExerciseWindow(QStringView windowName);
+    static ExerciseWindow *showExerciseWindow(const ExerciseProfile &profile);
+    // Unloads the window once no message box is open.
     static void unload(QWidget *window);
 
     static sobre *sobreWindow();
     static alap *alapWindow();
     static hatter *hatterWindow();
-    static ExerciseWindow *exerciseWindow(QStringView windowName);
+    static ExerciseWindow *exerciseWindow(const ExerciseProfile &profile);
 
     // An information message through the program's feedback.
     static void inform(QWidget *parent, QStringView title, QStringView text);
 
     // Starts the program: the splash window.
     static void start();
-    // Ends the program at once: the background goes, the other windows' unload handlers do not run.
+    // Ends the program at once, or once no message box is open: the background goes, the other
+    // windows' unload handlers do not run.
     static void endProgram();
-    static bool ending() { return s_ending; }
+
+    // While a message box is open the program stands still, whoever asks it to move: no timer of
+    // its own ticks, no window of it is unloaded and it does not end. Such work runs once no box
+    // is open any more, after the handler that opened the last one; it is dropped if context has
+    // gone by then. (Qt itself refuses the window manager's close of a window that a modal box
+    // blocks, and every box is a child of its window, so a box never outlives its window.)
+    static void whenNoBoxOpen(QObject *context, std::function<void()> work);
 
     // Shows the main menu; the exercise windows call it when they go.
     static inline std::function<void()> showMainMenu = [] { showAlap(); };
@@ -73,9 +85,6 @@ public:
     static inline drill::DrawIndex drawIndex = drill::randomDrawIndex();
     // What ends the event loop; tests replace it.
     static inline std::function<void()> quit;
-
-private:
-    static inline bool s_ending = false;
 };
 
 } // namespace ui

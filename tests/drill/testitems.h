@@ -18,18 +18,17 @@ inline constexpr content::DrillItem kItems[] = {
 };
 
 inline constexpr content::ExerciseSet kSets[] = {
-    {u"Command5", u"&Todo", u"todo:", 0, 6, u"Todos los tipos ", u"AniButtonA", u"", u"todo:"},
-    {u"Command6", u"&Uno", u"uno:", 2, 2, u"Un solo ítem", u"AniButtonB", u"", u"uno:"},
-    {u"Command7", u"&Dos", u"dos:", 3, 4, u"Dos ítems", u"AniButtonC", u"", u"dos:"},
+    {u"todo:", 0, 6, u"Todos los tipos ", u""},
+    {u"uno:", 2, 2, u"Un solo ítem", u""},
+    {u"dos:", 3, 4, u"Dos ítems", u""},
 };
 // clang-format on
 
-inline const content::ExerciseGroup kGroup{u"test", u"Prueba", kSets, kItems};
+inline const content::ExerciseGroup kGroup{u"test", kSets, kItems};
 
-inline constexpr drill::DrillProfile kPlain{u"test",     u"Command12",
-                                            u"Solución", drill::SolutionHiding::BeforeEndMessage,
-                                            false,       std::nullopt};
+inline constexpr drill::DrillProfile kPlain{u"Solución", drill::SolutionHiding::BeforeEndMessage,
+                                            false, std::nullopt};
 inline constexpr drill::DrillProfile kCollapsing{
-    u"test", u"Command10", u"Solución", drill::SolutionHiding::AfterEndMessage, true, std::nullopt};
+    u"Solución", drill::SolutionHiding::AfterEndMessage, true, std::nullopt};
 
 } // namespace testitems

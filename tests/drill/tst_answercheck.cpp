@@ -70,7 +70,7 @@ void TestAnswerCheck::accentKeys()
 {
     QFETCH(char16_t, key);
     QFETCH(char16_t, shown);
-    DrillEngine::Text2_KeyPress(key);
+    DrillEngine::typed(key);
     QCOMPARE(key, shown);
 }
 
@@ -127,7 +127,7 @@ void TestAnswerCheck::runningTextRules()
 
 void TestAnswerCheck::spokenItem_data()
 {
-    QTest::addColumn<QStringList>("shown"); // Label6, Label7, Label8, Label9
+    QTest::addColumn<QStringList>("shown"); // text before and after the gap, person, infinitive
     QTest::addColumn<QString>("spoken");
     QTest::newRow("gap inside") << QStringList{u"Mi madre "_s, u" desde casa."_s, u""_s,
                                                u"trabajar"_s}
@@ -147,7 +147,7 @@ void TestAnswerCheck::spokenItem()
     QFETCH(QStringList, shown);
     QFETCH(QString, spoken);
     drill::DrillView view;
-    std::tie(view.label6, view.label7, view.label8, view.label9) =
+    std::tie(view.textBefore, view.textAfter, view.person, view.infinitive) =
         std::tuple(shown[0], shown[1], shown[2], shown[3]);
     QCOMPARE(drill::spokenItem(view), spoken);
 }
@@ -235,13 +235,13 @@ void TestAnswerCheck::check()
     RecordingFeedback feedback;
     DrillEngine engine(testitems::kGroup, collapsing ? testitems::kCollapsing : testitems::kPlain,
                        feedback, testsupport::scriptedDraw({item}));
-    engine.Form_Load();
-    engine.setButtonClick(0);
-    engine.Command1_Click();
+    engine.load();
+    engine.chooseSet(0);
+    engine.start();
     QCOMPARE(engine.state().currentItem, item);
 
-    engine.Text2_Change(typed, typed.size());
-    engine.Command2_Click();
+    engine.answerEdited(typed, typed.size());
+    engine.submit();
 
     QCOMPARE(feedback.events, events);
     for (drill::MessageIcon icon : feedback.icons)
@@ -250,10 +250,10 @@ void TestAnswerCheck::check()
     QCOMPARE(engine.state().shownCount, qint16(accepted ? 2 : 1));
     if (!accepted) {
         QCOMPARE(engine.state().currentItem, item);
-        QCOMPARE(engine.view().text2, boxAfter);
+        QCOMPARE(engine.view().answer, boxAfter);
         QVERIFY(engine.state().runningText.isEmpty());
     } else {
-        QVERIFY(engine.view().text2.isEmpty());
+        QVERIFY(engine.view().answer.isEmpty());
         QVERIFY(engine.state().runningText.startsWith(testitems::kItems[item].textBefore));
     }
 }
@@ -263,19 +263,19 @@ void TestAnswerCheck::checkKeepsItemAndCaretAfterWrongAnswer()
     RecordingFeedback feedback;
     DrillEngine engine(testitems::kGroup, testitems::kPlain, feedback,
                        testsupport::scriptedDraw({0}));
-    engine.Form_Load();
-    engine.setButtonClick(0);
-    engine.Command1_Click();
-    engine.Text2_Change(u"tomo"_s, 1);
+    engine.load();
+    engine.chooseSet(0);
+    engine.start();
+    engine.answerEdited(u"tomo"_s, 1);
     engine.takeFocusRequest();
-    engine.Command2_Click();
-    QCOMPARE(engine.view().text2Cursor, qsizetype(4));
+    engine.submit();
+    QCOMPARE(engine.view().answerCaret, qsizetype(4));
     QCOMPARE(engine.takeFocusRequest(), drill::FocusTarget::Unchanged);
-    QCOMPARE(engine.view().label6, u"La señorita "_s);
-    QCOMPARE(engine.view().label7, u" el autobús."_s);
+    QCOMPARE(engine.view().textBefore, u"La señorita "_s);
+    QCOMPARE(engine.view().textAfter, u" el autobús."_s);
     // Retrying costs nothing but the message.
-    engine.Text2_Change(u"toma"_s, 4);
-    engine.Command2_Click();
+    engine.answerEdited(u"toma"_s, 4);
+    engine.submit();
     QVERIFY(engine.state().items.isUsed(0));
     QCOMPARE(feedback.beeps(), 1);
 }

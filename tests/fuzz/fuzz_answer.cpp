@@ -200,7 +200,7 @@ struct Run
             require(state.currentItem >= set.first && state.currentItem <= set.last,
                     "current item outside the chosen set");
         const drill::DrillView &view = engine.view();
-        require(view.text2Cursor >= 0 && view.text2Cursor <= view.text2.size(),
+        require(view.answerCaret >= 0 && view.answerCaret <= view.answer.size(),
                 "caret outside the answer box");
         require(feedback.counts.other == 0, "an unexpected message");
     }
@@ -208,9 +208,9 @@ struct Run
     // Starts a pass when none is running.
     void ensurePass()
     {
-        if (!engine.view().command2.enabled) {
-            engine.Command1_Click();
-            require(engine.view().command2.enabled, "a pass does not start");
+        if (!engine.view().next.enabled) {
+            engine.start();
+            require(engine.view().next.enabled, "a pass does not start");
             require(engine.state().shownCount == 1, "a new pass does not show one item");
         }
     }
@@ -222,14 +222,14 @@ struct Run
         box.reserve(keys.size());
         for (QChar c : keys) {
             char16_t key = c.unicode();
-            drill::DrillEngine::Text2_KeyPress(key);
+            drill::DrillEngine::typed(key);
             box.append(QChar(key));
         }
-        engine.Text2_Change(box, box.size() + qsizetype(caretShift) * 37);
+        engine.answerEdited(box, box.size() + qsizetype(caretShift) * 37);
         const int wrongBefore = feedback.counts.wrong;
         const QString runningBefore = engine.state().runningText;
-        const bool initial = at::isSentenceInitial(engine.view().label6);
-        engine.Command2_Click();
+        const bool initial = at::isSentenceInitial(engine.view().textBefore);
+        engine.submit();
         checkState();
 
         const bool accepted = engine.state().runningText != runningBefore;
@@ -241,12 +241,12 @@ struct Run
         } else {
             require(feedback.counts.wrong == wrongBefore + 1, "one check reported wrong twice");
             const drill::DrillView &view = engine.view();
-            require(view.text2Cursor == view.text2.size(),
+            require(view.answerCaret == view.answer.size(),
                     "caret not at the end after a wrong answer");
             if (profile.collapsesBlanks)
-                require(!view.text2.contains(u"  "), "blanks left uncollapsed after the check");
+                require(!view.answer.contains(u"  "), "blanks left uncollapsed after the check");
             else if (!initial)
-                require(view.text2 == box, "the box changed without blank collapsing");
+                require(view.answer == box, "the box changed without blank collapsing");
         }
     }
 
@@ -261,8 +261,8 @@ struct Run
         const QString runningBefore = engine.state().runningText;
         const qint16 shownBefore = engine.state().shownCount;
 
-        engine.Text2_Change(typed, typed.size());
-        engine.Command2_Click();
+        engine.answerEdited(typed, typed.size());
+        engine.submit();
         checkState();
 
         const QString detail = group.window.toString() + u" item "_s + QString::number(item) +
@@ -302,8 +302,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto &groups = content::exerciseGroups();
     const content::ExerciseGroup &group = groups[(in.byte(0) & 0x7f) % groups.size()];
-    const drill::DrillProfile *profile = drill::drillProfile(group.window);
-    require(profile != nullptr, "a window without a profile");
+    const drill::DrillProfile *profiles[] = {&drill::kUnits2to4Drill, &drill::kUnits8to10Drill,
+                                             &drill::kUnit12Drill};
+    const drill::DrillProfile *profile = profiles[&group - groups.data()];
     const int setIndex = in.byte(1) % int(group.sets.size());
     const content::ExerciseSet &set = group.sets[setIndex];
 
@@ -316,9 +317,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CountingFeedback feedback;
     drill::DrillEngine engine(group, *profile, feedback, drawIndex);
     Run run{group, *profile, set, feedback, engine};
-    engine.Form_Load();
-    engine.setButtonClick(setIndex);
-    engine.Command1_Click();
+    engine.load();
+    engine.chooseSet(setIndex);
+    engine.start();
     run.checkState();
     require(engine.state().shownCount == 1, "the start shows no item");
     require(engine.state().currentItem == set.first + in.byte(2) % (set.last - set.first + 1),

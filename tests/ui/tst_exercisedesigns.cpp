@@ -2,8 +2,8 @@
 // kind, caption, place and size (in twips, as the layouts give them), state at load, font and
 // colours; the window captions and client sizes, the tab order, the menu, and that the set
 // buttons agree with the exercise catalogue the drill reads.
-#include "catalogue.h"
 #include "designcheck.h"
+#include "exercisewindow.h"
 #include "ui_zor_ige1.h"
 #include "ui_zor_ige2.h"
 #include "ui_zor_ige3.h"
@@ -195,48 +195,47 @@ void TestExerciseDesigns::tabOrder()
 
 void TestExerciseDesigns::accessibility_data()
 {
-    windowNamesData(kWindows);
+    QTest::addColumn<int>("profile");
+    for (int p = 0; p < 3; ++p)
+        QTest::addRow("%s", kWindows[p].name) << p;
 }
 
 // A screen reader reads buttons and labels by their text, the two text boxes by their names,
-// and every control's purpose from its description.
+// and every control's purpose from its description: its hint where it has one.
 void TestExerciseDesigns::accessibility()
 {
-    QFETCH(QByteArray, window);
-
-    const auto w = build(window);
-    QVERIFY(w);
+    QFETCH(int, profile);
+    const ui::ExerciseWindow w(ui::kExerciseProfiles[profile]);
     // The text boxes' viewports and scroll bars are parts of their box, not controls.
-    const auto controls = w->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const auto controls = w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(!controls.isEmpty());
     checkDescribed(controls);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(w->findChild<QWidget *>(u"Text2"_s)->accessibleName(), u"Respuesta"_s);
-    QCOMPARE(w->findChild<QWidget *>(u"Text5"_s)->accessibleName(), u"Texto completado"_s);
+    QCOMPARE(w.findChild<QWidget *>(u"Text2"_s)->accessibleName(), u"Respuesta"_s);
+    QCOMPARE(w.findChild<QWidget *>(u"Text5"_s)->accessibleName(), u"Texto completado"_s);
 }
 
-// The drill finds the chosen set by its button's objectName: the design must carry every set
-// button of the catalogue with the set's caption, and describe it with the set's hint.
+// The window's set buttons, in the order of its sets, are captioned with the sets' code labels
+// and described with their hints.
 void TestExerciseDesigns::setButtonsMatchCatalogue()
 {
-    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
-        const auto w = build(group.window.toLatin1());
-        QVERIFY2(w, qPrintable(group.window.toString()));
-        QCOMPARE(w->windowTitle(), group.caption.toString());
-        int setButtons = 0;
-        for (const content::ExerciseSet &set : group.sets) {
-            auto *button = w->findChild<QPushButton *>(set.button.toString());
-            QVERIFY2(button, qPrintable(group.window.toString() + u' ' + set.button.toString()));
-            QCOMPARE(button->text(), set.caption.toString());
+    for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles) {
+        const ui::ExerciseWindow w(profile);
+        QCOMPARE(profile.setButtons.size(), profile.group.sets.size());
+        for (std::size_t k = 0; k < profile.setButtons.size(); ++k) {
+            const content::ExerciseSet &set = profile.group.sets[k];
+            auto *button = w.findChild<QPushButton *>(profile.setButtons[k].toString());
+            QVERIFY2(button, qPrintable(profile.setButtons[k].toString()));
+            QCOMPARE(button->text().remove(u'&').remove(u' ') + u':', set.codeLabel.toString());
             QCOMPARE(button->accessibleDescription(), set.hint.toString());
             QVERIFY(button->isEnabled());
             QVERIFY(!button->isHidden());
-            ++setButtons;
         }
         // Apart from the set buttons the window has five buttons: start, next, leave, help and
         // the solution button.
-        QCOMPARE(w->centralWidget()->findChildren<QPushButton *>().size(), setButtons + 5);
+        QCOMPARE(w.centralWidget()->findChildren<QPushButton *>().size(),
+                 qsizetype(profile.setButtons.size()) + 5);
     }
 }
 

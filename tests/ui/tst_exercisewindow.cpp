@@ -42,6 +42,11 @@ struct Window
     }
     QLineEdit *answerBox() const { return find<QLineEdit>(u"Text2"_s); }
     QString hintLine() const { return find<QLabel>(window->profile().hintLine.toString())->text(); }
+    void chooseFromMainMenu(QStringView setButton) const
+    {
+        const auto buttons = window->profile().setButtons;
+        window->chooseFromMainMenu(int(std::ranges::find(buttons, setButton) - buttons.begin()));
+    }
     QString currentAnswer() const
     {
         const auto &state = window->engine().state();
@@ -117,14 +122,14 @@ void TestExerciseWindow::wholePassByKeyboard()
 
     Window w(profile);
     QVERIFY(!w.find(u"Command1"_s)->isEnabled());
-    w.window->chooseFromMainMenu(setButton);
+    w.chooseFromMainMenu(setButton);
     QCOMPARE(w.find<QLabel>(u"Label1"_s)->text(), codeLabel);
     QVERIFY(!w.find(setButton)->isEnabled());
 
     for (int pass = 0; pass < 2; ++pass) {
         QTest::keyClick(w.find(u"Command1"_s), Qt::Key_Space);
         QVERIFY(w.find(u"Command2"_s)->isVisible());
-        QVERIFY(w.find(w.window->profile().drill().solutionButton.toString())->isVisible());
+        QVERIFY(w.find(w.window->profile().solutionButton.toString())->isVisible());
         QCOMPARE(QApplication::focusWidget(), w.answerBox());
         for (int k = 0; k < items; ++k) {
             QVERIFY(!w.feedback.events.contains(kEnd));
@@ -143,7 +148,7 @@ void TestExerciseWindow::wholePassByKeyboard()
                  w.window->engine().state().runningText);
         QCOMPARE(w.find<QPlainTextEdit>(u"Text5"_s)->textCursor().position(),
                  int(w.window->engine().state().runningText.size()));
-        QVERIFY(!w.find(w.window->profile().drill().solutionButton.toString())->isVisible());
+        QVERIFY(!w.find(w.window->profile().solutionButton.toString())->isVisible());
 
         // Enter after the end of a pass presses nothing, however long it is held.
         w.feedback.clear();
@@ -160,12 +165,11 @@ void TestExerciseWindow::hintLine_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
 
-    const QString set1 = u"Verbos de la primera conjugación: \"-ar\" "_s;
-    const QString set2 = u"Verbos irregulares del tipo \"A\": e --> ie;  o --> ue"_s;
-    const QString set3 = u"El verbo: Presente  --  Indicativo"_s;
     const QString unchanged = u"<unchanged>"_s;
-    const QString sets[] = {set1, set2, set3};
     const char *names[] = {"zor_ige1", "zor_ige2", "zor_ige3"};
+    const auto hintOfSet = [](int p, int set) {
+        return ui::kExerciseProfiles[p].group.sets[set].hint.toString();
+    };
     for (int p = 0; p < 3; ++p) {
         auto row = [&](const char *control, const QString &hint) {
             QTest::addRow("%s %s", names[p], control) << p << QString::fromLatin1(control) << hint;
@@ -173,8 +177,8 @@ void TestExerciseWindow::hintLine_data()
         row("Command1", ui::hints::kStart.toString());
         row("Command3", ui::hints::kLeave.toString());
         row("Command4", ui::hints::kHelp.toString());
-        row("Label1", sets[p]);
-        row("Label2", sets[p]);
+        row("Label1", hintOfSet(p, 0));
+        row("Label2", hintOfSet(p, 0));
         row("Label8", ui::hints::kPerson.toString());
         row("Label9", ui::hints::kInfinitive.toString());
         row("Text2", ui::hints::kAnswerBox.toString());
@@ -185,14 +189,9 @@ void TestExerciseWindow::hintLine_data()
         row("Command5", QString()); // disabled: the move belongs to the window
         row("Text5", p == 1 ? QString() : unchanged);
     }
-    QTest::newRow("zor_ige1 another set")
-        << 0 << u"Command11"_s
-        << u"Ejercicios de las Unidades 2, 3 y 4: \"-ar\", \"-er\", \"-ir\" "_s;
-    QTest::newRow("zor_ige2 another set")
-        << 1 << u"Command8"_s
-        << u"Verbos irregulares de los tipos \"A\" (e --> ie;  o --> ue) y \"B\" (e -->i)"_s;
-    QTest::newRow("zor_ige3 another set")
-        << 2 << u"Command10"_s << u"El verbo: Presente  --  Indicativo, Imperativo y Subjuntivo"_s;
+    QTest::newRow("zor_ige1 another set") << 0 << u"Command11"_s << hintOfSet(0, 6);
+    QTest::newRow("zor_ige2 another set") << 1 << u"Command8"_s << hintOfSet(1, 3);
+    QTest::newRow("zor_ige3 another set") << 2 << u"Command10"_s << hintOfSet(2, 2);
 }
 
 void TestExerciseWindow::hintLine()
@@ -202,7 +201,7 @@ void TestExerciseWindow::hintLine()
     QFETCH(QString, hint);
 
     Window w(profile);
-    w.window->chooseFromMainMenu(u"Command5");
+    w.chooseFromMainMenu(u"Command5");
     w.hover(u"Command3"_s);
     w.hover(u"Command4"_s);
     QCOMPARE(w.hintLine(), ui::hints::kHelp.toString());
@@ -265,7 +264,7 @@ void TestExerciseWindow::leavingBringsBackTheMainMenu()
     const auto showMainMenu = std::exchange(ui::ZOR_IGE11::showMainMenu, [&] { ++mainMenuShown; });
     {
         Window w(profile);
-        w.window->chooseFromMainMenu(u"Command5");
+        w.chooseFromMainMenu(u"Command5");
         w.click(u"Command1"_s);
         if (bySalir)
             w.click(u"Command3"_s);
@@ -328,7 +327,10 @@ void TestExerciseWindow::enterAndFocusForTheKeyboard()
     Window w(0, testsupport::scriptedDraw({0, 0}));
     // With Comenzar disabled at load, the answer box is the first control that takes the focus.
     QCOMPARE(QApplication::focusWidget(), w.answerBox());
-    w.window->chooseFromMainMenu(u"Command5");
+    w.hover(u"Command4"_s);
+    w.hover(u"Label1"_s); // no set chosen yet: the hint line keeps its text
+    QCOMPARE(w.hintLine(), ui::hints::kHelp.toString());
+    w.chooseFromMainMenu(u"Command5");
     w.click(u"Command1"_s);
     w.answerBox()->setText(w.currentAnswer());
 
@@ -337,6 +339,15 @@ void TestExerciseWindow::enterAndFocusForTheKeyboard()
     QTest::keyClick(w.find(u"Text5"_s), Qt::Key_Return);
     QVERIFY(w.window->engine().state().items.isUsed(0));
     QCOMPARE(w.window->engine().state().shownCount, qint16(2));
+    QCOMPARE(QApplication::focusWidget(), w.answerBox());
+    // A wrong answer leaves the focus where it is; the solution brings it back to the answer box.
+    w.answerBox()->setText(u"x"_s);
+    w.find(u"Text5"_s)->setFocus();
+    QTest::keyClick(w.find(u"Text5"_s), Qt::Key_Return);
+    QCOMPARE(w.feedback.events.last(), kWrong);
+    QCOMPARE(QApplication::focusWidget(), w.find(u"Text5"_s));
+    w.click(w.window->profile().solutionButton.toString());
+    QCOMPARE(QApplication::focusWidget(), w.answerBox());
 
     // On a button, Enter presses that button.
     auto *otherSet = w.find<QPushButton>(u"Command6"_s);
@@ -361,7 +372,7 @@ void TestExerciseWindow::windowsFontsResolveToMetricTwins()
 void TestExerciseWindow::hostileUse()
 {
     Window w(1, testsupport::scriptedDraw({0, 0, 0}));
-    w.window->chooseFromMainMenu(u"Command5");
+    w.chooseFromMainMenu(u"Command5");
     w.click(u"Command1"_s);
 
     // A huge paste is judged like any other text.
@@ -372,8 +383,10 @@ void TestExerciseWindow::hostileUse()
     // Switching sets mid-pass empties the window and keeps Siguiente and Solución usable.
     w.feedback.clear();
     w.answerBox()->setText(w.currentAnswer());
+    w.hover(u"Command4"_s);
     w.click(u"Command7"_s);
     QCOMPARE(w.find<QLabel>(u"Label1"_s)->text(), u"10/13:"_s);
+    QCOMPARE(w.hintLine(), ui::hints::kHelp.toString()); // a click leaves the hint line alone
     QVERIFY(w.answerBox()->text().isEmpty());
     QVERIFY(w.find<QPlainTextEdit>(u"Text5"_s)->toPlainText().isEmpty());
     QVERIFY(w.find<QLabel>(u"Label6"_s)->text().isEmpty());
@@ -391,7 +404,7 @@ void TestExerciseWindow::closingWhileAMessageIsOpen()
     int mainMenuShown = 0;
     const auto showMainMenu = std::exchange(ui::ZOR_IGE11::showMainMenu, [&] { ++mainMenuShown; });
     Window w(2);
-    w.window->chooseFromMainMenu(u"Command5");
+    w.chooseFromMainMenu(u"Command5");
     w.click(u"Command1"_s);
     w.feedback.onMessage = [&] { w.window->close(); };
     w.typeAndEnter(u"Nada"_s); // capitalised: no warning even where the gap opens the sentence

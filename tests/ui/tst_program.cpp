@@ -33,7 +33,7 @@ int loadedMenuAndExerciseWindows()
 {
     int loaded = ZOR_IGE11::alapWindow() ? 1 : 0;
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles)
-        loaded += ZOR_IGE11::exerciseWindow(profile.windowName) ? 1 : 0;
+        loaded += ZOR_IGE11::exerciseWindow(profile) ? 1 : 0;
     return loaded;
 }
 
@@ -51,6 +51,53 @@ void hover(QWidget *widget)
 QString labelText(QWidget *window, const QString &name)
 {
     return window->findChild<QLabel *>(name)->text();
+}
+
+// The running timers of a window, with their intervals.
+QString timers(QObject *window)
+{
+    QStringList running;
+    for (const QTimer *timer : window->findChildren<QTimer *>()) {
+        if (timer->isActive())
+            running << u"%1 %2 ms"_s.arg(timer->objectName()).arg(timer->interval());
+    }
+    running.sort();
+    return running.join(u", "_s);
+}
+
+QList<ui::alap *> mainMenus()
+{
+    QList<ui::alap *> found;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *menu = qobject_cast<ui::alap *>(window))
+            found << menu;
+    }
+    return found;
+}
+
+// The main menu's own table, typed independently of the catalogue and the windows' profiles.
+struct MainMenuButton
+{
+    const char *button;
+    int window; // of the exercise profiles
+    const char *setButton;
+    const char *codeLabel;
+};
+const MainMenuButton kMainMenuButtons[] = {
+    {"AniButton9", 0, "Command5", "2/9:"},     {"AniButton1", 0, "Command6", "3/11/a:"},
+    {"AniButton3", 0, "Command7", "3/11/b:"},  {"AniButton10", 0, "Command8", "4/2/a:"},
+    {"AniButton11", 0, "Command9", "4/2/b:"},  {"AniButton4", 0, "Command10", "2+3:"},
+    {"AniButton5", 0, "Command11", "2+3+4:"},  {"AniButton14", 1, "Command5", "8/2:"},
+    {"AniButton15", 1, "Command6", "8/5:"},    {"AniButton12", 1, "Command7", "10/13:"},
+    {"AniButton13", 1, "Command8", "8:"},      {"AniButton16", 1, "Command9", "8+10:"},
+    {"AniButton2", 2, "Command5", "12/9:"},    {"AniButton6", 2, "Command6", "12/10:"},
+    {"AniButton7", 2, "Command10", "9 + 10:"},
+};
+
+int setIndex(const ui::ExerciseProfile &profile, const char *setButton)
+{
+    const auto found = std::ranges::find(profile.setButtons, QString::fromLatin1(setButton));
+    return found == profile.setButtons.end() ? -1 : int(found - profile.setButtons.begin());
 }
 
 } // namespace
@@ -116,12 +163,22 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
     QVERIFY(splash->findChild<QPushButton *>(u"Command1"_s)->isHidden());
-    QVERIFY(splash->handsOverToMainMenu());
+    QCOMPARE(timers(splash), u"Timer1 200 ms, Timer2 200 ms"_s);
+    QVERIFY(!ZOR_IGE11::alapWindow());
+
+    // Once the splash is painted, the main menu and the background are built ahead, unseen.
+    splash->findChild<QTimer *>(u"Timer1"_s)->stop(); // the test ticks it itself
+    QTRY_COMPARE(mainMenus().size(), 1);
+    ui::alap *prepared = mainMenus().constFirst();
+    QVERIFY(!prepared->isVisible() && !ZOR_IGE11::hatterWindow()->isVisible());
     QVERIFY(!ZOR_IGE11::alapWindow());
 
     splash->Timer1_Timer();
-    QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::alapWindow()->isVisible());
-    QVERIFY(ZOR_IGE11::alapWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(ZOR_IGE11::alapWindow(), prepared);
+    QCOMPARE(mainMenus().size(), 1);
+    QVERIFY(prepared->isVisible());
+    QVERIFY(labelText(prepared, u"Label3"_s).isEmpty());
+    QVERIFY(prepared->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(ZOR_IGE11::hatterWindow() && ZOR_IGE11::hatterWindow()->isVisible());
     QCOMPARE(ZOR_IGE11::hatterWindow()->windowStates(), Qt::WindowMaximized);
     QCOMPARE(ZOR_IGE11::hatterWindow()->title(),
@@ -135,7 +192,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     ui::sobre *about = ZOR_IGE11::sobreWindow();
     QVERIFY(about->findChild<QPushButton *>(u"Command1"_s)->isVisible());
     QVERIFY(about->cursor().shape() != Qt::WaitCursor);
-    QVERIFY(!about->handsOverToMainMenu());
+    QCOMPARE(timers(about), u"Timer2 200 ms"_s); // animated, no hand-over
 }
 
 void TestProgram::aboutWindowAnimatesAndIsNotReloaded()
@@ -171,37 +228,20 @@ void TestProgram::aboutWindowAnimatesAndIsNotReloaded()
 void TestProgram::everyMainMenuButtonOpensItsSet_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("window");
     QTest::addColumn<QString>("setButton");
     QTest::addColumn<QString>("codeLabel");
-    // The main menu's own table, typed independently of the catalogue.
-    const char *rows[][4] = {
-        {"AniButton9", "zor_ige1", "Command5", "2/9:"},
-        {"AniButton1", "zor_ige1", "Command6", "3/11/a:"},
-        {"AniButton3", "zor_ige1", "Command7", "3/11/b:"},
-        {"AniButton10", "zor_ige1", "Command8", "4/2/a:"},
-        {"AniButton11", "zor_ige1", "Command9", "4/2/b:"},
-        {"AniButton4", "zor_ige1", "Command10", "2+3:"},
-        {"AniButton5", "zor_ige1", "Command11", "2+3+4:"},
-        {"AniButton14", "zor_ige2", "Command5", "8/2:"},
-        {"AniButton15", "zor_ige2", "Command6", "8/5:"},
-        {"AniButton12", "zor_ige2", "Command7", "10/13:"},
-        {"AniButton13", "zor_ige2", "Command8", "8:"},
-        {"AniButton16", "zor_ige2", "Command9", "8+10:"},
-        {"AniButton2", "zor_ige3", "Command5", "12/9:"},
-        {"AniButton6", "zor_ige3", "Command6", "12/10:"},
-        {"AniButton7", "zor_ige3", "Command10", "9 + 10:"},
-    };
-    for (const auto &row : rows) {
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
-                              << QString::fromLatin1(row[2]) << QString::fromLatin1(row[3]);
+    for (const MainMenuButton &row : kMainMenuButtons) {
+        QTest::newRow(row.button) << QString::fromLatin1(row.button) << row.window
+                                  << QString::fromLatin1(row.setButton)
+                                  << QString::fromLatin1(row.codeLabel);
     }
 }
 
 void TestProgram::everyMainMenuButtonOpensItsSet()
 {
     QFETCH(QString, button);
-    QFETCH(QString, window);
+    QFETCH(int, window);
     QFETCH(QString, setButton);
     QFETCH(QString, codeLabel);
 
@@ -213,12 +253,11 @@ void TestProgram::everyMainMenuButtonOpensItsSet()
 
     QVERIFY(!ZOR_IGE11::alapWindow());
     QCOMPARE(loadedMenuAndExerciseWindows(), 1);
-    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(window);
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[window]);
     QVERIFY(exercise && exercise->isVisible());
-    for (const content::ExerciseSet &set : exercise->profile().group().sets) {
-        QCOMPARE(exercise->findChild<QPushButton *>(set.button.toString())->isEnabled(),
-                 set.button != setButton);
-    }
+    for (QStringView name : exercise->profile().setButtons)
+        QCOMPARE(exercise->findChild<QPushButton *>(name.toString())->isEnabled(),
+                 name != setButton);
     QVERIFY(exercise->findChild<QPushButton *>(u"Command1"_s)->isEnabled());
     QCOMPARE(labelText(exercise, u"Label1"_s), codeLabel);
     // The answer box has the focus once the window is active, although Comenzar now precedes it.
@@ -235,7 +274,7 @@ void TestProgram::leavingAnExerciseBringsAFreshMainMenu()
         QCOMPARE(labelText(ZOR_IGE11::alapWindow(), u"Label3"_s), ui::hints::kMainMenuExit);
         ZOR_IGE11::alapWindow()->findChild<AniPushButton *>(u"AniButton13"_s)->click();
         processDeletions();
-        ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(u"zor_ige2");
+        ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[1]);
         QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
         if (leave == u"Salir")
             QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command3"_s), Qt::LeftButton);
@@ -254,11 +293,14 @@ void TestProgram::mainMenuHints()
     ui::alap *menu = ZOR_IGE11::alapWindow();
     QVERIFY(QTest::qWaitForWindowExposed(menu));
     const QString hint = u"Label3"_s;
-    for (const content::ExerciseGroup &group : content::exerciseGroups()) {
-        for (const content::ExerciseSet &set : group.sets) {
-            hover(menu->findChild<QWidget *>(set.mainMenuButton.toString()));
-            QCOMPARE(labelText(menu, hint), set.mainMenuHint.toString());
-        }
+    for (const MainMenuButton &row : kMainMenuButtons) {
+        const ui::ExerciseProfile &profile = ui::kExerciseProfiles[row.window];
+        const QString expected =
+            profile.group.sets[setIndex(profile, row.setButton)].mainMenuHint.toString();
+        auto *button = menu->findChild<QWidget *>(QString::fromLatin1(row.button));
+        hover(button);
+        QCOMPARE(labelText(menu, hint), expected);
+        QCOMPARE(button->accessibleDescription(), expected);
     }
     QCOMPARE(labelText(menu, hint),
              u"Unidad 12, ejercicios 9 y 10: Imperativo, Presente de Indicativo y Subjuntivo "
@@ -267,17 +309,24 @@ void TestProgram::mainMenuHints()
     hover(menu->findChild<QWidget *>(u"Label1_3"_s));
     QVERIFY(labelText(menu, hint).startsWith(u"Unidad 12"_s));
     hover(menu->centralWidget(), QPoint(3, menu->centralWidget()->height() / 2));
-    QCOMPARE(labelText(menu, hint), ui::hints::kMainMenuSurface.toString());
-    QCOMPARE(ui::hints::kMainMenuSurface.count(QString(48, u' ')), 1);
+    // The surface hint puts the credit on the next line of the hint line with 48 blanks.
+    const QString surface = labelText(menu, hint);
+    QCOMPARE(surface, menu->centralWidget()->accessibleDescription());
+    QVERIFY(surface.startsWith(u"Las cifras indican las unidades y los ejercicios del libro de "
+                               u"ejercicios gramaticales de español:"_s +
+                               QString(48, u' ')));
+    QVERIFY(!surface.at(surface.indexOf(u':') + 49).isSpace());
     hover(menu->findChild<QWidget *>(u"Command1"_s));
     QCOMPARE(labelText(menu, hint), u"Para salir del programa pulse aquí."_s);
+    QCOMPARE(menu->findChild<QWidget *>(u"Command1"_s)->accessibleDescription(),
+             labelText(menu, hint));
 }
 
 void TestProgram::noControlIsClipped()
 {
     QList<QMainWindow *> windows{ZOR_IGE11::alapWindow()};
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles) {
-        windows.append(ZOR_IGE11::showExerciseWindow(profile.windowName));
+        windows.append(ZOR_IGE11::showExerciseWindow(profile));
         windows.append(ZOR_IGE11::alapWindow() ? nullptr : ZOR_IGE11::showAlap());
     }
     for (QMainWindow *window : windows) {
@@ -342,14 +391,18 @@ void TestProgram::exitEndsAtOnceEvenWithAboutOpen()
 
 namespace {
 
-// Opens a real message box with open(); waitMs later, while it is up, runs whileOpen and closes it.
-void underRealMessageBox(const std::function<void()> &open, int waitMs,
+// Opens a real message box with open(); waitMs later, while it is up over its window, runs
+// whileOpen and closes it.
+void underRealMessageBox(const std::function<void()> &open, QPointer<QWidget> window, int waitMs,
                          const std::function<void()> &whileOpen)
 {
     drill::Feedback *recorder = std::exchange(ZOR_IGE11::feedback, nullptr);
     QTimer::singleShot(waitMs, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box && box->parentWidget() == window);
         whileOpen();
-        qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->accept();
+        if (QPointer<QWidget> open = QApplication::activeModalWidget())
+            qobject_cast<QMessageBox *>(open)->accept();
     });
     open();
     ZOR_IGE11::feedback = recorder;
@@ -373,14 +426,14 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
 
     // "Mi ez?" during the splash: past the hand-over's tick the splash and its animation stand
     // still, and the main menu follows once the box is closed.
-    underRealMessageBox(clickImage2, 650, [&] { whileOpen = state(); });
+    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
     QCOMPARE(whileOpen, u"splash 0"_s);
     QTRY_VERIFY(ZOR_IGE11::alapWindow() && !sobre);
 
     ui::sobre::openAbout();
     sobre = ZOR_IGE11::sobreWindow();
     sobre->Timer2_Timer();
-    underRealMessageBox(clickImage2, 650, [&] { whileOpen = state(); });
+    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
     QCOMPARE(whileOpen, u"menu 1"_s);
     sobre->close();
     processDeletions();
@@ -388,15 +441,34 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     // A main-menu button pressed under an open box, as an assistive technology can: the menu
     // stays until the box is closed.
     ui::alap *menu = ZOR_IGE11::alapWindow();
-    underRealMessageBox([menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); }, 50,
-                        [&] {
-                            menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
-                            processDeletions();
-                            whileOpen = state();
-                        });
+    const auto como = [&menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); };
+    underRealMessageBox(como, menu, 50, [&] {
+        menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
+        processDeletions();
+        whileOpen = state();
+    });
     QCOMPARE(whileOpen, u"menu -1"_s);
     QTRY_VERIFY(!ZOR_IGE11::alapWindow());
-    QVERIFY(ZOR_IGE11::exerciseWindow(u"zor_ige2"));
+    ui::ExerciseWindow *exercise = ZOR_IGE11::exerciseWindow(ui::kExerciseProfiles[1]);
+    QVERIFY(exercise);
+
+    // A box goes with its window, should the window go while the box is open.
+    const auto help = [exercise] { exercise->findChild<QPushButton *>(u"Command4"_s)->click(); };
+    underRealMessageBox(help, exercise, 50, [exercise] { delete exercise; });
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // "&Cerrar" pressed under a box ends the program once the box is closed.
+    menu = ZOR_IGE11::showAlap();
+    m_quits = 0;
+    underRealMessageBox(como, menu, 50, [&] {
+        menu->findChild<QPushButton *>(u"Command1"_s)->click();
+        processDeletions();
+        QCOMPARE(m_quits, 0);
+        QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::hatterWindow());
+    });
+    QTRY_COMPARE(m_quits, 1);
+    ZOR_IGE11::start(); // leave the program in the state cleanup expects
+    ZOR_IGE11::sobreWindow()->Timer1_Timer();
 }
 
 QTEST_MAIN(TestProgram)
