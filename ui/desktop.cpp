@@ -7,9 +7,9 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QWidget>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QWidget>
 #include <QWindow>
 
 namespace ui {
