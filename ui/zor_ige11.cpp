@@ -85,9 +85,8 @@ void ZOR_IGE11::prepareAlap()
     if (g_alap || g_preparedAlap)
         return;
     g_preparedAlap = new alap();
-    // Its native window, polished controls and a first rendering, so that showing it only maps
-    // and paints it.
-    g_preparedAlap->winId();
+    // Polished controls, their fonts and pictures loaded by a first rendering, so that showing
+    // it only maps and paints it. Its native window comes with its final flags when it shows.
     g_preparedAlap->grab();
     if (!g_hatter)
         g_hatter = new hatter();
