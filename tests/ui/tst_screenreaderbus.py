@@ -88,8 +88,12 @@ def find(root, role, name=None):
 
 
 def program():
-    return next((app for app in pyatspi.Registry.getDesktop(0)
-                 if app and app.get_process_id() == program_process.pid), None)
+    desktop = pyatspi.Registry.getDesktop(0)
+    found = next((app for app in desktop if app and app.get_process_id() == program_process.pid),
+                 None)
+    if not found:  # libatspi may keep the applications of before the last one left
+        desktop.clear_cache()
+    return found
 
 
 def xdotool(*args):
