@@ -1,7 +1,9 @@
 #include "announcer.h"
 
 #include <QAccessibleInterface>
+#include <QLibraryInfo>
 #include <QPointer>
+#include <QVersionNumber>
 #include <QWidget>
 
 namespace ui {
@@ -48,21 +50,36 @@ private:
     QString m_name;
 };
 
+// The Qt the program runs on, not the one it was built with, sends the name changes.
+bool nameChangesCarryTheName()
+{
+    return QLibraryInfo::version() >= QVersionNumber(6, 8);
+}
+
 } // namespace
 
 Announcer::Announcer(QWidget *window)
-    : m_id(QAccessible::registerAccessibleInterface(new Notification(window)))
-{}
+{
+    if (!nameChangesCarryTheName())
+        m_id = QAccessible::registerAccessibleInterface(new Notification(window));
+}
 
 Announcer::~Announcer()
 {
-    QAccessible::deleteAccessibleInterface(m_id);
+    if (m_id)
+        QAccessible::deleteAccessibleInterface(m_id);
 }
 
 void Announcer::announce(const QString &text)
 {
+    if (!m_id)
+        return;
     auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
     notification->setName(text);
+    // Renamed before it shows: a screen reader that keeps names in its cache would otherwise
+    // say the text of an earlier announcement.
+    QAccessibleEvent renamed(notification, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(notification, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

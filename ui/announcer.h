@@ -7,9 +7,10 @@ class QWidget;
 
 namespace ui {
 
-// Says a text to a screen reader without showing anything: a notification with no widget of its
-// own, which screen readers read as it appears. It speaks where a focused control's new name
-// goes unheard: Qt's AT-SPI bridge sends a name change without the name, and Orca drops it.
+// Says the new name of a focused control where screen readers would not: before Qt 6.8 the AT-SPI
+// bridge sends a name change without the name, and screen readers drop it. There it shows a
+// notification with no widget of its own, which screen readers read as it appears; from Qt 6.8 on
+// the control's own name change is heard, and the announcer stays silent so nothing is said twice.
 class Announcer
 {
 public:
@@ -21,7 +22,7 @@ public:
     void announce(const QString &text);
 
 private:
-    QAccessible::Id m_id;
+    QAccessible::Id m_id = 0; // the notification's; Qt's ids start above INT_MAX, so 0 is none
 };
 
 } // namespace ui

@@ -257,8 +257,8 @@ void ExerciseWindow::render()
     if (m_imperativeMarker)
         m_imperativeMarker->setVisible(view.imperativeMarkerVisible);
     // The focus stays in the answer box from item to item, so the box itself is named by the
-    // item on show. A box that has the focus already also announces its new name, which screen
-    // readers would not say; one that gets the focus now says it as it takes the focus.
+    // item on show. A box that has the focus already also announces its new name, where screen
+    // readers would not say it; one that gets the focus now says it as it takes the focus.
     const QString spoken = drill::spokenItem(view);
     const QString &answerBoxName = spoken.isEmpty() ? m_answerBoxName : spoken;
     if (m_text2->accessibleName() != answerBoxName) {

@@ -9,6 +9,7 @@
 #include "widgets/anipushbutton.h"
 #include "zor_ige11.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
@@ -425,9 +426,17 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     };
 
     // "Mi ez?" during the splash: past the hand-over's tick the splash and its animation stand
-    // still, and the main menu follows once the box is closed.
-    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
+    // still, and the main menu follows once the box is closed. A screen reader reads the box as
+    // an alert, with its text.
+    QString alert;
+    underRealMessageBox(clickImage2, sobre.data(), 650, [&] {
+        whileOpen = state();
+        QAccessibleInterface *box =
+            QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+        alert = box->role() == QAccessible::AlertMessage ? box->text(QAccessible::Value) : u""_s;
+    });
     QCOMPARE(whileOpen, u"splash 0"_s);
+    QCOMPARE(alert, ui::helptexts::kInformation.toString().replace(u"\r\n"_s, u"\n"_s));
     QTRY_VERIFY(ZOR_IGE11::alapWindow() && !sobre);
 
     ui::sobre::openAbout();
