@@ -64,38 +64,6 @@ struct Control
     QRgb back, text;
     Qt::Alignment align;
     int tab;
-
-    constexpr Control(const char *window, const char *name, const char *kind, const char *parent,
-                      const char16_t *caption, int left, int top, int width, int height,
-                      State state, const char16_t *family, double points, bool bold, QRgb back,
-                      QRgb text, Qt::Alignment align, int tab)
-        : window(window)
-        , name(name)
-        , kind(kind)
-        , parent(parent)
-        , caption(caption)
-        , left(left)
-        , top(top)
-        , width(width)
-        , height(height)
-        , state(state)
-        , family(family)
-        , points(points)
-        , bold(bold)
-        , back(back)
-        , text(text)
-        , align(align)
-        , tab(tab)
-    {}
-
-    // A control placed straight on the window's surface.
-    constexpr Control(const char *window, const char *name, const char *kind,
-                      const char16_t *caption, int left, int top, int width, int height,
-                      State state, const char16_t *family, double points, bool bold, QRgb back,
-                      QRgb text, Qt::Alignment align, int tab)
-        : Control(window, name, kind, kCentral, caption, left, top, width, height, state, family,
-                  points, bold, back, text, align, tab)
-    {}
 };
 
 struct Window
