@@ -118,31 +118,16 @@ class TestExerciseDesigns : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void controls_data();
-    void controls();
-    void windows_data();
+    void controls_data() { controlsData(kControls); }
+    void controls() { checkControl(build); }
+    void windows_data() { windowsData(kWindows); }
     void windows();
-    void tabOrder_data();
-    void tabOrder();
+    void tabOrder_data() { tabOrderData(kControls); }
+    void tabOrder() { checkTabOrder(build); }
     void accessibility_data();
     void accessibility();
     void setButtonsMatchCatalogue();
 };
-
-void TestExerciseDesigns::controls_data()
-{
-    controlsData(kControls);
-}
-
-void TestExerciseDesigns::controls()
-{
-    checkControl(build);
-}
-
-void TestExerciseDesigns::windows_data()
-{
-    windowsData(kWindows);
-}
 
 void TestExerciseDesigns::windows()
 {
@@ -181,16 +166,6 @@ void TestExerciseDesigns::windows()
     auto *after = w->findChild<QLabel *>(u"Label7"_s);
     QVERIFY(after);
     QVERIFY(after->wordWrap());
-}
-
-void TestExerciseDesigns::tabOrder_data()
-{
-    tabOrderData(kControls);
-}
-
-void TestExerciseDesigns::tabOrder()
-{
-    checkTabOrder(build);
 }
 
 void TestExerciseDesigns::accessibility_data()

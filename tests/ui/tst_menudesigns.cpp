@@ -128,13 +128,13 @@ class TestMenuDesigns : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void controls_data();
-    void controls();
-    void windows_data();
+    void controls_data() { controlsData(kControls); }
+    void controls() { checkControl(build); }
+    void windows_data() { windowsData(kWindows); }
     void windows();
-    void tabOrder_data();
-    void tabOrder();
-    void accessibility_data();
+    void tabOrder_data() { tabOrderData(kControls); }
+    void tabOrder() { checkTabOrder(build); }
+    void accessibility_data() { windowNamesData(kWindows); }
     void accessibility();
     void mainMenu();
     void pictures();
@@ -143,21 +143,6 @@ private Q_SLOTS:
     void menuButtons();
     void accessKeyClicksMenuButton();
 };
-
-void TestMenuDesigns::controls_data()
-{
-    controlsData(kControls);
-}
-
-void TestMenuDesigns::controls()
-{
-    checkControl(build);
-}
-
-void TestMenuDesigns::windows_data()
-{
-    windowsData(kWindows);
-}
 
 void TestMenuDesigns::windows()
 {
@@ -183,21 +168,6 @@ void TestMenuDesigns::windows()
 
     // The start-up window shows the hourglass until its code switches the pointer.
     QCOMPARE(w->cursor().shape(), window == "sobre" ? Qt::WaitCursor : Qt::ArrowCursor);
-}
-
-void TestMenuDesigns::tabOrder_data()
-{
-    tabOrderData(kControls);
-}
-
-void TestMenuDesigns::tabOrder()
-{
-    checkTabOrder(build);
-}
-
-void TestMenuDesigns::accessibility_data()
-{
-    windowNamesData(kWindows);
 }
 
 // A screen reader reads labels and push buttons by their text and learns every control's purpose
