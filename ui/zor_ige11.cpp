@@ -26,14 +26,6 @@ QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
     return g_exerciseWindows[&profile - kExerciseProfiles];
 }
 
-template <typename Window> Window *showLoaded(QPointer<Window> &instance)
-{
-    if (!instance)
-        instance = new Window(); // its Form_Load runs now
-    instance->show();
-    return instance;
-}
-
 } // namespace
 
 void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
@@ -78,7 +70,10 @@ void ZOR_IGE11::fitClientToControls(QMainWindow *window)
 
 sobre *ZOR_IGE11::showSobre()
 {
-    return showLoaded(g_sobre);
+    if (!g_sobre)
+        g_sobre = new sobre(); // its Form_Load runs now
+    g_sobre->show();
+    return g_sobre;
 }
 void ZOR_IGE11::prepareAlap()
 {
