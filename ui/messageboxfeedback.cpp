@@ -29,6 +29,9 @@ void MessageBoxFeedback::message(const QString &title, const QString &text, dril
         icon == drill::MessageIcon::Information ? QMessageBox::Information : QMessageBox::Warning,
         title, shown, QMessageBox::Ok, m_parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A text selectable by the mouse makes its label take the focus, and newer screen readers
+    // read no focusable label of an alert: they would say only its title and its button.
+    box->setTextInteractionFlags(Qt::NoTextInteraction);
     box->exec();
 }
 
