@@ -3,6 +3,7 @@
 #include <QAccessibleInterface>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QTimer>
 #include <QVersionNumber>
 #include <QWidget>
 
@@ -58,10 +59,13 @@ bool nameChangesCarryTheName()
 
 } // namespace
 
-Announcer::Announcer(QWidget *window)
+Announcer::Announcer(QWidget *control)
+    : QObject(control)
 {
-    if (!nameChangesCarryTheName())
-        m_id = QAccessible::registerAccessibleInterface(new Notification(window));
+    if (nameChangesCarryTheName())
+        return;
+    m_id = QAccessible::registerAccessibleInterface(new Notification(control->window()));
+    control->installEventFilter(this);
 }
 
 Announcer::~Announcer()
@@ -70,9 +74,18 @@ Announcer::~Announcer()
         QAccessible::deleteAccessibleInterface(m_id);
 }
 
+bool Announcer::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && !m_focusJustCame) {
+        m_focusJustCame = true;
+        QTimer::singleShot(0, this, [this] { m_focusJustCame = false; });
+    }
+    return false;
+}
+
 void Announcer::announce(const QString &text)
 {
-    if (!m_id)
+    if (!m_id || m_focusJustCame)
         return;
     auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
     notification->setName(text);

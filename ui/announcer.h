@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -11,18 +12,24 @@ namespace ui {
 // bridge sends a name change without the name, and screen readers drop it. There it shows a
 // notification with no widget of its own, which screen readers read as it appears; from Qt 6.8 on
 // the control's own name change is heard, and the announcer stays silent so nothing is said twice.
-class Announcer
+class Announcer : public QObject
 {
 public:
-    explicit Announcer(QWidget *window);
-    ~Announcer();
-    Announcer(const Announcer &) = delete;
-    Announcer &operator=(const Announcer &) = delete;
+    // A child of the control whose new names it says.
+    explicit Announcer(QWidget *control);
+    ~Announcer() override;
 
+    // Called when the control, focused, has just been renamed to text.
     void announce(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAccessible::Id m_id = 0; // the notification's; Qt's ids start above INT_MAX, so 0 is none
+    // The focus came to the control since the program last waited for input: a screen reader has
+    // yet to present that focus, and reads the control's new name for it.
+    bool m_focusJustCame = false;
 };
 
 } // namespace ui

@@ -25,7 +25,6 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
                              : std::make_unique<MessageBoxFeedback>(this, [this] { render(); }))
     , m_feedback(feedback ? *feedback : *m_ownFeedback)
     , m_engine(profile.group, profile.drill, m_feedback, std::move(drawIndex))
-    , m_announcer(this)
 {
     profile.setupDesign(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,6 +44,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
     if (!profile.imperativeMarker.isEmpty())
         m_imperativeMarker = control<QLabel>(profile.imperativeMarker);
     m_text2 = control<QLineEdit>(u"Text2");
+    m_announcer = new Announcer(m_text2);
     m_answerBoxName = m_text2->accessibleName();
     m_text5 = control<QPlainTextEdit>(u"Text5");
     m_mnuOntop = control<QAction>(u"mnuOntop");
@@ -264,7 +264,7 @@ void ExerciseWindow::render()
     if (m_text2->accessibleName() != answerBoxName) {
         m_text2->setAccessibleName(answerBoxName);
         if (!spoken.isEmpty() && m_text2->hasFocus())
-            m_announcer.announce(spoken);
+            m_announcer->announce(spoken);
     }
     // Only a change of the engine's text or caret touches the box, so a selection survives.
     if (m_text2->text() != view.answer) {

@@ -62,7 +62,6 @@ private:
     std::unique_ptr<drill::Feedback> m_ownFeedback;
     drill::Feedback &m_feedback;
     drill::DrillEngine m_engine;
-    Announcer m_announcer;
 
     QPushButton *m_command1 = nullptr;
     QPushButton *m_command2 = nullptr;
@@ -76,6 +75,7 @@ private:
     QLabel *m_hintLine = nullptr;
     QLabel *m_imperativeMarker = nullptr;
     QLineEdit *m_text2 = nullptr;
+    Announcer *m_announcer = nullptr;
     QPlainTextEdit *m_text5 = nullptr;
     QAction *m_mnuOntop = nullptr;
     QString m_answerBoxName; // the design's, spoken while no item is on show
