@@ -36,8 +36,8 @@ BENCHMARK(BM_Baseline_CompareSentence);
 void BM_RightAnswerAndNextDraw(benchmark::State &state)
 {
     SilentFeedback feedback;
-    drill::DrillEngine engine(zorIge3(), drill::kUnit12Drill, feedback, drill::randomDrawIndex());
-    engine.load();
+    drill::DrillEngine engine(zorIge3(), drill::profileOf(zorIge3()), feedback,
+                              drill::randomDrawIndex());
     engine.chooseSet(2); // 9+10: all 79 items
     engine.start();
     for (auto _ : state) {
@@ -58,8 +58,8 @@ BENCHMARK(BM_RightAnswerAndNextDraw);
 void BM_WholePassOf79Items(benchmark::State &state)
 {
     SilentFeedback feedback;
-    drill::DrillEngine engine(zorIge3(), drill::kUnit12Drill, feedback, drill::randomDrawIndex());
-    engine.load();
+    drill::DrillEngine engine(zorIge3(), drill::profileOf(zorIge3()), feedback,
+                              drill::randomDrawIndex());
     engine.chooseSet(2);
     for (auto _ : state) {
         engine.start();

@@ -49,10 +49,10 @@ constexpr ExerciseSet kZorIge2Sets[] = {
 };
 
 constexpr ExerciseSet kZorIge3Sets[] = {
-    {u"12/9:", 0, 28,
+    {u"12/9:", 0, kUnit12LastIndicativo,
      u"El verbo: Presente  --  Indicativo",
      u"Unidad 12, ejercicio 9: Presente de Indicativo (verbos regulares e irregulares)"},
-    {u"12/10:", 29, 78,
+    {u"12/10:", kUnit12LastIndicativo + 1, 78,
      u"El verbo: Presente  --  Imperativo y Subjuntivo",
      u"Unidad 12, ejercicio 10: Imperativo y Presente de Subjuntivo (verbos regulares e irregulares)"},
     {u"9+10:", 0, 78,

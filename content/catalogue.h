@@ -37,4 +37,8 @@ struct ExerciseGroup
 
 const std::array<ExerciseGroup, 3> &exerciseGroups();
 
+// In the Unit 12 table the Presente de Indicativo ends here; the Imperativo and the Presente de
+// Subjuntivo follow.
+inline constexpr qint16 kUnit12LastIndicativo = 28;
+
 } // namespace content

@@ -25,15 +25,17 @@ DrillEngine::DrillEngine(const content::ExerciseGroup &group, const DrillProfile
     m_view.setAvailable.assign(group.sets.size(), true);
 }
 
+// A pass starts where none is under way and a set is chosen.
+DrillView DrillEngine::view() const
+{
+    DrillView view = m_view;
+    view.start.enabled = !passUnderWay() && chosenSet().has_value();
+    return view;
+}
+
 FocusTarget DrillEngine::takeFocusRequest()
 {
     return std::exchange(m_view.focus, FocusTarget::Unchanged);
-}
-
-void DrillEngine::load()
-{
-    m_state.items.clearUsedMarks();
-    m_state.shownCount = 0;
 }
 
 void DrillEngine::chooseSet(int set)
@@ -45,13 +47,11 @@ void DrillEngine::chooseSet(int set)
     m_view.codeLabel = m_group.sets[set].codeLabel.toString();
 }
 
-// The window is fresh: nothing to reset.
 void DrillEngine::chooseSetFromMainMenu(int set)
 {
     if (set < 0 || set >= static_cast<int>(m_group.sets.size()))
         return;
     m_view.setAvailable[set] = false;
-    m_view.start.enabled = true;
     m_view.codeLabel = m_group.sets[set].codeLabelFromMainMenu().toString();
 }
 
@@ -66,7 +66,6 @@ std::optional<int> DrillEngine::chosenSet() const
 
 void DrillEngine::resetDrill()
 {
-    m_view.start.enabled = true;
     m_view.startCaption = kStartCaption.toString();
     m_view.setAvailable.assign(m_view.setAvailable.size(), true);
     clearSentence();
@@ -101,25 +100,20 @@ int DrillEngine::draw(int count)
 
 void DrillEngine::start()
 {
-    if (!m_view.start.enabled)
+    if (passUnderWay())
         return;
-    std::optional<Range> range;
-    if (m_state.shownCount < 1) {
-        range = chosenRange();
-        if (!range)
-            return; // no set chosen: nothing to start
-    }
+    const std::optional<Range> range = chosenRange();
+    if (!range)
+        return; // no set chosen: nothing to start
     m_view.next = {true, true};
     m_view.nextIsDefault = true;
     m_view.solution.visible = true;
     m_state.runningText.clear();
     // Marks left by an answer accepted between passes must not reach the new pass.
     m_state.items.clearUsedMarks();
-    if (range)
-        drawFirstItem(*range);
+    drawFirstItem(*range);
     showSentence();
     m_view.focus = FocusTarget::AnswerBox;
-    m_view.start.enabled = false;
 }
 
 void DrillEngine::drawFirstItem(Range range)
@@ -142,7 +136,6 @@ void DrillEngine::showSentence()
     m_view.textAfter = answertext::joined({u" ", item.textAfter});
     m_view.person = item.person.toString();
     m_view.infinitive = item.infinitive.toString();
-    m_sentenceShown = true;
 }
 
 void DrillEngine::clearSentence()
@@ -152,7 +145,6 @@ void DrillEngine::clearSentence()
     m_view.person.clear();
     m_view.infinitive.clear();
     setAnswer(QString(), 0);
-    m_sentenceShown = false;
 }
 
 void DrillEngine::answerEdited(const QString &text, qsizetype caret)
@@ -190,11 +182,12 @@ void DrillEngine::collapseBlanks()
 }
 
 // Where the gap opens the sentence shown, the answer is trimmed and its first letter
-// upper-cased, with a warning if it was small.
+// upper-cased, with a warning if it was small. With no pass under way no sentence is shown, and
+// the empty text before the gap counts as the start of a sentence.
 bool DrillEngine::fixInitialCapital()
 {
     const content::DrillItem item = m_state.items.item(m_state.currentItem);
-    if (!answertext::isSentenceInitial(m_sentenceShown ? item.textBefore : QStringView()))
+    if (!answertext::isSentenceInitial(passUnderWay() ? item.textBefore : QStringView()))
         return true;
     QString text = answertext::trimBlanks(m_view.answer).toString();
     if (text.isEmpty()) {
@@ -214,14 +207,14 @@ bool DrillEngine::fixInitialCapital()
 }
 
 // The sentence as typed, its gap filled with the trimmed answer, against the stored sentence.
-// With no sentence shown (a set chosen in mid-pass) the answer alone stands for the sentence.
+// With no pass under way (a set chosen in mid-pass) the answer alone stands for the sentence.
 bool DrillEngine::typedSentenceMatches() const
 {
     const content::DrillItem item = m_state.items.item(m_state.currentItem);
     const QStringView before =
-        m_sentenceShown ? answertext::chopTrailingBlanks(item.textBefore) : QStringView();
+        passUnderWay() ? answertext::chopTrailingBlanks(item.textBefore) : QStringView();
     const QStringView after =
-        m_sentenceShown ? answertext::chopLeadingBlanks(item.textAfter) : QStringView();
+        passUnderWay() ? answertext::chopLeadingBlanks(item.textAfter) : QStringView();
     const QString typedSentence =
         answertext::joined({before, answertext::trimBlanks(m_view.answer), after});
     return typedSentence == answertext::joined({item.textBefore, item.answer, item.textAfter});
@@ -240,7 +233,7 @@ void DrillEngine::acceptAnswer()
     m_state.items.markUsed(m_state.currentItem);
     m_state.runningText +=
         answertext::completedSentence(item.textBefore, item.answer, item.textAfter);
-    if (m_state.shownCount > 0) {
+    if (passUnderWay()) {
         if (const std::optional<Range> range = chosenRange())
             nextItemOrFinish(*range);
     }
@@ -280,7 +273,6 @@ void DrillEngine::finishPass()
     if (m_profile.solutionHiding == SolutionHiding::BeforeEndMessage)
         m_view.solution.visible = false;
     m_feedback.message(kEndTitle.toString(), kEndMessage.toString(), MessageIcon::Exclamation);
-    m_view.start.enabled = true;
     m_view.startCaption = kRestartCaption.toString();
     if (m_profile.solutionHiding == SolutionHiding::AfterEndMessage)
         m_view.solution.visible = false;
@@ -301,9 +293,9 @@ void DrillEngine::showSolution()
     m_view.focus = FocusTarget::AnswerBox;
 }
 
-void DrillEngine::typed(char16_t &key)
+char16_t DrillEngine::typed(char16_t key)
 {
-    key = answertext::convertAccentKey(key);
+    return answertext::convertAccentKey(key);
 }
 
 } // namespace drill

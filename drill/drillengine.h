@@ -24,7 +24,7 @@ enum class FocusTarget { Unchanged, AnswerBox, StartButton };
 struct DrillView
 {
     QString startCaption;
-    Action start{false, true};
+    Action start;
     Action next{true, false};  // check the answer and go on to the next sentence
     bool nextIsDefault = true; // Enter presses it
     Action solution{true, false};
@@ -49,28 +49,33 @@ struct DrillState
     QString runningText;      // the sentences completed in the pass
 };
 
-// The drill of one exercise window: choosing a set, a pass over it in random order without
-// repetition, the check of each answer, the solution and the end of the pass.
+// The drill of one exercise window. A set is chosen (by the main menu as the window opens, or by
+// the learner); start() begins a pass over it: the sentences of the set, one at a time, in random
+// order without repetition. Each submit() checks the answer typed so far: a wrong one is
+// reported and the sentence stays; a right one joins the running text and the next sentence
+// follows, until the last one ends the pass with a message. showSolution() tells the answer of
+// the sentence on show. Choosing a set abandons a pass under way. The window shows view() after
+// each action, and reports every edit of the answer box with answerEdited().
 class DrillEngine
 {
 public:
     DrillEngine(const content::ExerciseGroup &group, const DrillProfile &profile,
                 Feedback &feedback, DrawIndex drawIndex);
 
-    const DrillView &view() const { return m_view; }
+    DrillView view() const;
     const DrillState &state() const { return m_state; }
     FocusTarget takeFocusRequest();
 
-    void load();
-    void chooseSet(int set); // abandons a pass under way
+    void chooseSet(int set);
+    // The main menu opens the window with a set chosen; nothing is there to reset yet.
     void chooseSetFromMainMenu(int set);
     std::optional<int> chosenSet() const;
     void start();
     void answerEdited(const QString &text, qsizetype caret);
     void submit();
     void showSolution();
-    // The six keys of the answer box that become Spanish letters as they are typed.
-    static void typed(char16_t &key);
+    // What a key typed into the answer box becomes: six keys give Spanish letters.
+    static char16_t typed(char16_t key);
 
 private:
     struct Range
@@ -90,6 +95,7 @@ private:
     bool fixInitialCapital(); // false: the check is abandoned
     bool typedSentenceMatches() const;
     void reportWrongAnswer();
+    bool passUnderWay() const { return m_state.shownCount > 0; }
     void setImperativeMarker();
     void showSentence();
     void clearSentence();
@@ -100,8 +106,7 @@ private:
     Feedback &m_feedback;
     DrawIndex m_drawIndex;
     DrillState m_state;
-    DrillView m_view;
-    bool m_sentenceShown = false;
+    DrillView m_view; // all but whether the start action is enabled, which view() derives
 };
 
 } // namespace drill

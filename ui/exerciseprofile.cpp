@@ -23,12 +23,12 @@ constexpr QStringView kZorIge3SetButtons[] = {u"Command5", u"Command6", u"Comman
 } // namespace
 
 const ExerciseProfile kExerciseProfiles[3] = {
-    {u"zor_ige1", content::exerciseGroups()[0], drill::kUnits2to4Drill, &setup<Ui::zor_ige1>,
-     kZorIge1SetButtons, u"Command12", u"Label3", u"", false, helptexts::kExerciseHelpBilingual},
-    {u"zor_ige2", content::exerciseGroups()[1], drill::kUnits8to10Drill, &setup<Ui::zor_ige2>,
-     kZorIge2SetButtons, u"Command10", u"Label3", u"", true, helptexts::kExerciseHelp},
-    {u"zor_ige3", content::exerciseGroups()[2], drill::kUnit12Drill, &setup<Ui::zor_ige3>,
-     kZorIge3SetButtons, u"Command12", u"Label5", u"Label3", false, helptexts::kExerciseHelp},
+    {u"zor_ige1", content::exerciseGroups()[0], &setup<Ui::zor_ige1>, kZorIge1SetButtons,
+     u"Command12", u"Label3", u"", false, helptexts::kExerciseHelpBilingual},
+    {u"zor_ige2", content::exerciseGroups()[1], &setup<Ui::zor_ige2>, kZorIge2SetButtons,
+     u"Command10", u"Label3", u"", true, helptexts::kExerciseHelp},
+    {u"zor_ige3", content::exerciseGroups()[2], &setup<Ui::zor_ige3>, kZorIge3SetButtons,
+     u"Command12", u"Label5", u"Label3", false, helptexts::kExerciseHelp},
 };
 
 } // namespace ui

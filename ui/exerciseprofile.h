@@ -1,7 +1,6 @@
 #pragma once
 
 #include "catalogue.h"
-#include "drillprofile.h"
 
 #include <QStringView>
 #include <span>
@@ -10,12 +9,11 @@ class QMainWindow;
 
 namespace ui {
 
-// One exercise window: its group of sets, its drill, and how its design names the controls.
+// One exercise window: its group of sets and how its design names the controls.
 struct ExerciseProfile
 {
     QStringView windowName;
     const content::ExerciseGroup &group;
-    drill::DrillProfile drill;
     void (*setupDesign)(QMainWindow *window); // builds the window from its own design
     std::span<const QStringView> setButtons;  // objectNames, one per set in the group's order
     QStringView solutionButton;

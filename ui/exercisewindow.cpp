@@ -24,7 +24,7 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *
     , m_ownFeedback(feedback ? nullptr
                              : std::make_unique<MessageBoxFeedback>(this, [this] { render(); }))
     , m_feedback(feedback ? *feedback : *m_ownFeedback)
-    , m_engine(profile.group, profile.drill, m_feedback, std::move(drawIndex))
+    , m_engine(profile.group, drill::profileOf(profile.group), m_feedback, std::move(drawIndex))
 {
     profile.setupDesign(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,7 +91,6 @@ void ExerciseWindow::Form_Load()
 {
     ZOR_IGE11::centre(this);
     mnuOntop_Click();
-    m_engine.load();
     render();
     // Activation would focus the first control in the tab order as it is then: Comenzar, once
     // the main menu has chosen a set.
@@ -203,8 +202,7 @@ bool ExerciseWindow::Text2_KeyPress(QKeyEvent *event)
     const QString typed = event->text();
     if (typed.size() != 1)
         return false;
-    char16_t key = typed.front().unicode();
-    drill::DrillEngine::typed(key);
+    const char16_t key = drill::DrillEngine::typed(typed.front().unicode());
     if (key == typed.front().unicode())
         return false;
     m_text2->insert(QString(QChar(key)));

@@ -21,9 +21,7 @@ struct Drill
     Drill(const content::ExerciseGroup &group, const drill::DrillProfile &profile,
           drill::DrawIndex draw = drill::randomDrawIndex())
         : engine(group, profile, feedback, std::move(draw))
-    {
-        engine.load();
-    }
+    {}
     content::DrillItem current() const
     {
         return engine.state().items.item(engine.state().currentItem);
@@ -48,13 +46,7 @@ struct Drill
     DrillEngine engine;
 };
 
-// The drills of the exercise windows, in the order of their groups.
-const drill::DrillProfile &profileOf(const content::ExerciseGroup &group)
-{
-    const drill::DrillProfile *profiles[] = {&drill::kUnits2to4Drill, &drill::kUnits8to10Drill,
-                                             &drill::kUnit12Drill};
-    return *profiles[&group - content::exerciseGroups().data()];
-}
+using drill::profileOf;
 
 QString sentencesOf(const content::ExerciseGroup &group, const QList<int> &items)
 {

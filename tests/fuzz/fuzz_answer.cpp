@@ -221,9 +221,7 @@ struct Run
         QString box;
         box.reserve(keys.size());
         for (QChar c : keys) {
-            char16_t key = c.unicode();
-            drill::DrillEngine::typed(key);
-            box.append(QChar(key));
+            box.append(QChar(drill::DrillEngine::typed(c.unicode())));
         }
         engine.answerEdited(box, box.size() + qsizetype(caretShift) * 37);
         const int wrongBefore = feedback.counts.wrong;
@@ -302,9 +300,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto &groups = content::exerciseGroups();
     const content::ExerciseGroup &group = groups[(in.byte(0) & 0x7f) % groups.size()];
-    const drill::DrillProfile *profiles[] = {&drill::kUnits2to4Drill, &drill::kUnits8to10Drill,
-                                             &drill::kUnit12Drill};
-    const drill::DrillProfile *profile = profiles[&group - groups.data()];
+    const drill::DrillProfile &profile = drill::profileOf(group);
     const int setIndex = in.byte(1) % int(group.sets.size());
     const content::ExerciseSet &set = group.sets[setIndex];
 
@@ -315,9 +311,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     };
 
     CountingFeedback feedback;
-    drill::DrillEngine engine(group, *profile, feedback, drawIndex);
-    Run run{group, *profile, set, feedback, engine};
-    engine.load();
+    drill::DrillEngine engine(group, profile, feedback, drawIndex);
+    Run run{group, profile, set, feedback, engine};
     engine.chooseSet(setIndex);
     engine.start();
     run.checkState();
