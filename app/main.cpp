@@ -6,7 +6,8 @@
 int main(int argc, char *argv[])
 {
     const auto application = ui::createApplication(argc, argv);
-    ui::ZOR_IGE11::start();
+    const ui::Host host;
+    ui::ZOR_IGE11::start(host);
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return status;

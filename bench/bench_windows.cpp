@@ -49,7 +49,8 @@ void BM_OpenCloseExerciseWindow(benchmark::State &state)
     const ui::ExerciseProfile &profile = ui::kExerciseProfiles[state.range(0)];
     SilentFeedback feedback;
     for (auto _ : state) {
-        auto *window = new ui::ExerciseWindow(profile, &feedback);
+        auto *window = new ui::ExerciseWindow(
+            profile, [] {}, &feedback);
         window->chooseFromMainMenu(0);
         window->show();
         window->close();
@@ -63,7 +64,8 @@ BENCHMARK(BM_OpenCloseExerciseWindow)->DenseRange(0, 2)->Unit(benchmark::kMillis
 void BM_KeyboardPass16Items(benchmark::State &state)
 {
     SilentFeedback feedback;
-    auto *window = new ui::ExerciseWindow(ui::kExerciseProfiles[0], &feedback);
+    auto *window = new ui::ExerciseWindow(
+        ui::kExerciseProfiles[0], [] {}, &feedback);
     window->chooseFromMainMenu(0);
     window->show();
     auto *start = window->findChild<QPushButton *>(QStringLiteral("Command1"));

@@ -17,10 +17,12 @@
 
 namespace ui {
 
-ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *feedback,
-                               drill::DrawIndex drawIndex, QWidget *parent)
+ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, std::function<void()> backToMainMenu,
+                               drill::Feedback *feedback, drill::DrawIndex drawIndex,
+                               QWidget *parent)
     : QMainWindow(parent)
     , m_profile(profile)
+    , m_backToMainMenu(std::move(backToMainMenu))
     , m_ownFeedback(feedback ? nullptr
                              : std::make_unique<MessageBoxFeedback>(this, [this] { render(); }))
     , m_feedback(feedback ? *feedback : *m_ownFeedback)
@@ -142,8 +144,7 @@ void ExerciseWindow::mnuOntop_Click()
 
 void ExerciseWindow::Command3_Click()
 {
-    if (ZOR_IGE11::showMainMenu)
-        ZOR_IGE11::showMainMenu();
+    m_backToMainMenu();
     ZOR_IGE11::unload(this);
 }
 
@@ -155,8 +156,7 @@ void ExerciseWindow::Command4_Click()
 
 void ExerciseWindow::Form_Unload()
 {
-    if (ZOR_IGE11::showMainMenu)
-        ZOR_IGE11::showMainMenu();
+    m_backToMainMenu();
 }
 
 void ExerciseWindow::closeEvent(QCloseEvent *event)

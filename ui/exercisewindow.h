@@ -5,6 +5,7 @@
 #include "exerciseprofile.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,10 +24,12 @@ class ExerciseWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Without a feedback of its own the window uses message boxes and the platform's beep.
-    explicit ExerciseWindow(const ExerciseProfile &profile, drill::Feedback *feedback = nullptr,
-                            drill::DrawIndex drawIndex = drill::randomDrawIndex(),
-                            QWidget *parent = nullptr);
+    // backToMainMenu runs as the window goes. Without a feedback of its own the window uses
+    // message boxes and the platform's beep.
+    ExerciseWindow(const ExerciseProfile &profile, std::function<void()> backToMainMenu,
+                   drill::Feedback *feedback = nullptr,
+                   drill::DrawIndex drawIndex = drill::randomDrawIndex(),
+                   QWidget *parent = nullptr);
     ~ExerciseWindow() override;
 
     const drill::DrillEngine &engine() const { return m_engine; }
@@ -59,6 +62,7 @@ private:
     template <typename T> T *control(QStringView name) const;
 
     const ExerciseProfile &m_profile;
+    std::function<void()> m_backToMainMenu;
     std::unique_ptr<drill::Feedback> m_ownFeedback;
     drill::Feedback &m_feedback;
     drill::DrillEngine m_engine;

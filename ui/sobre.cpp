@@ -1,5 +1,6 @@
 #include "sobre.h"
 
+#include "alap.h"
 #include "helptexts.h"
 #include "zor_ige11.h"
 
@@ -27,6 +28,8 @@ sobre::sobre(QWidget *parent)
     connect(ui.Image2, &QToolButton::clicked, this, &sobre::Image2_Click);
     Form_Load();
 }
+
+sobre::~sobre() = default;
 
 void sobre::Form_Load()
 {
@@ -80,7 +83,7 @@ bool sobre::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &ZOR_IGE11::prepareAlap);
+        QTimer::singleShot(0, this, [this] { m_mainMenu = ZOR_IGE11::prepareAlap(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -101,7 +104,7 @@ void sobre::Timer2_Timer()
 void sobre::Timer1_Timer()
 {
     m_timer1.stop();
-    ZOR_IGE11::showAlap();
+    ZOR_IGE11::showAlap(std::move(m_mainMenu));
     ZOR_IGE11::unload(this);
 }
 

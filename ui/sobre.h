@@ -4,8 +4,11 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 
 namespace ui {
+
+class alap;
 
 // The start-up window: a splash at the first load, the About box at every later one.
 class sobre : public QMainWindow
@@ -14,6 +17,7 @@ class sobre : public QMainWindow
 
 public:
     explicit sobre(QWidget *parent = nullptr);
+    ~sobre() override;
 
     // The main menu's "Acerca de ...": shown, with Vale, no hand-over, the default pointer.
     static void openAbout();
@@ -37,6 +41,7 @@ private:
     QTimer m_timer1{this};
     QTimer m_timer2{this};
     int m_frame = 0;
+    std::unique_ptr<alap> m_mainMenu; // the splash's, built ahead for the hand-over
 };
 
 } // namespace ui

@@ -15,9 +15,9 @@
 namespace ui {
 namespace {
 
+const Host *g_host = nullptr;
 QPointer<sobre> g_sobre;
 QPointer<alap> g_alap;
-QPointer<alap> g_preparedAlap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
@@ -75,24 +75,22 @@ sobre *ZOR_IGE11::showSobre()
     g_sobre->show();
     return g_sobre;
 }
-void ZOR_IGE11::prepareAlap()
+std::unique_ptr<alap> ZOR_IGE11::prepareAlap()
 {
-    if (g_alap || g_preparedAlap)
-        return;
-    g_preparedAlap = new alap();
+    auto prepared = std::make_unique<alap>();
     // Polished controls, their fonts and pictures loaded by a first rendering, so that showing
     // it only maps and paints it. Its native window comes with its final flags when it shows.
-    g_preparedAlap->grab();
+    prepared->grab();
     if (!g_hatter)
         g_hatter = new hatter();
     g_hatter->create();
+    return prepared;
 }
 
-alap *ZOR_IGE11::showAlap()
+alap *ZOR_IGE11::showAlap(std::unique_ptr<alap> prepared)
 {
     if (!g_alap) {
-        g_alap = g_preparedAlap ? g_preparedAlap.data() : new alap();
-        g_preparedAlap = nullptr;
+        g_alap = prepared ? prepared.release() : new alap();
         g_alap->Form_Load();
     }
     g_alap->show();
@@ -112,7 +110,8 @@ ExerciseWindow *ZOR_IGE11::showExerciseWindow(const ExerciseProfile &profile)
 {
     QPointer<ExerciseWindow> &slot = exerciseSlot(profile);
     if (!slot)
-        slot = new ExerciseWindow(profile, feedback, drawIndex);
+        slot = new ExerciseWindow(
+            profile, [] { showAlap(); }, g_host->feedback, g_host->drawIndex);
     slot->show();
     return slot;
 }
@@ -144,12 +143,13 @@ ExerciseWindow *ZOR_IGE11::exerciseWindow(const ExerciseProfile &profile)
 void ZOR_IGE11::inform(QWidget *parent, QStringView title, QStringView text)
 {
     MessageBoxFeedback boxes(parent, nullptr);
-    drill::Feedback &shown = feedback ? *feedback : boxes;
+    drill::Feedback &shown = g_host->feedback ? *g_host->feedback : boxes;
     shown.message(title.toString(), text.toString(), drill::MessageIcon::Information);
 }
 
-void ZOR_IGE11::start()
+void ZOR_IGE11::start(const Host &host)
 {
+    g_host = &host;
     showSobre();
 }
 
@@ -183,13 +183,9 @@ void ZOR_IGE11::endProgram()
         };
         discard(g_sobre);
         discard(g_alap);
-        discard(g_preparedAlap);
         for (QPointer<ExerciseWindow> &window : g_exerciseWindows)
             discard(window);
-        if (quit)
-            quit();
-        else
-            QCoreApplication::exit(0);
+        g_host->quit();
     });
 }
 

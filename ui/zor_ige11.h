@@ -2,10 +2,12 @@
 
 #include "feedback.h"
 
+#include <QCoreApplication>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <functional>
+#include <memory>
 
 class QMainWindow;
 class QObject;
@@ -20,6 +22,14 @@ class ExerciseWindow;
 struct ExerciseProfile;
 
 enum class StackPosition { Topmost, NotTopmost };
+
+// What the program takes from whoever runs it: main() hands in the learner's, tests their own.
+struct Host
+{
+    drill::Feedback *feedback = nullptr; // where null, each window's message boxes and the beep
+    drill::DrawIndex drawIndex = drill::randomDrawIndex();
+    std::function<void()> quit = [] { QCoreApplication::exit(0); }; // ends the event loop
+};
 
 // The program-wide module: the flag that outlives the splash window, the stacking helper, and
 // the single instance of every window. Loading a window creates it from its design, unloading
@@ -47,10 +57,10 @@ public:
     static void fitClientToControls(QMainWindow *window);
 
     static sobre *showSobre();
-    // Builds the main menu and the background ahead, without showing them, for the next
-    // showAlap() to load; the splash does it while it waits for its timer.
-    static void prepareAlap();
-    static alap *showAlap();
+    // Builds a main menu and the background ahead, without showing them; the splash does it
+    // while it waits for its timer, and hands the main menu to showAlap() at the tick.
+    static std::unique_ptr<alap> prepareAlap();
+    static alap *showAlap(std::unique_ptr<alap> prepared = {});
     static hatter *showHatter();
     static ExerciseWindow *showExerciseWindow(const ExerciseProfile &profile);
     // Unloads the window once no message box is open.
@@ -64,8 +74,8 @@ public:
     // An information message through the program's feedback.
     static void inform(QWidget *parent, QStringView title, QStringView text);
 
-    // Starts the program: the splash window.
-    static void start();
+    // Starts the program: the splash window. The host stays with the program until it ends.
+    static void start(const Host &host);
     // Ends the program at once, or once no message box is open: the background goes, the other
     // windows' unload handlers do not run.
     static void endProgram();
@@ -76,15 +86,6 @@ public:
     // gone by then. (Qt itself refuses the window manager's close of a window that a modal box
     // blocks, and every box is a child of its window, so a box never outlives its window.)
     static void whenNoBoxOpen(QObject *context, std::function<void()> work);
-
-    // Shows the main menu; the exercise windows call it when they go.
-    static inline std::function<void()> showMainMenu = [] { showAlap(); };
-
-    // Where messages and beeps go; message boxes when unset. Tests record them instead.
-    static inline drill::Feedback *feedback = nullptr;
-    static inline drill::DrawIndex drawIndex = drill::randomDrawIndex();
-    // What ends the event loop; tests replace it.
-    static inline std::function<void()> quit;
 };
 
 } // namespace ui

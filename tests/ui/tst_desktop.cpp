@@ -84,7 +84,8 @@ void TestDesktop::maximizedWindowKeepsItsPass()
     if (!ui::onWayland())
         QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
     testsupport::RecordingFeedback feedback;
-    ui::ExerciseWindow window(ui::kExerciseProfiles[0], &feedback, drill::randomDrawIndex());
+    ui::ExerciseWindow window(
+        ui::kExerciseProfiles[0], [] {}, &feedback);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.chooseFromMainMenu(0);

@@ -180,7 +180,7 @@ void TestExerciseDesigns::accessibility_data()
 void TestExerciseDesigns::accessibility()
 {
     QFETCH(int, profile);
-    const ui::ExerciseWindow w(ui::kExerciseProfiles[profile]);
+    const ui::ExerciseWindow w(ui::kExerciseProfiles[profile], [] {});
     // The text boxes' viewports and scroll bars are parts of their box, not controls.
     const auto controls = w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QVERIFY(!controls.isEmpty());
@@ -196,7 +196,7 @@ void TestExerciseDesigns::accessibility()
 void TestExerciseDesigns::setButtonsMatchCatalogue()
 {
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles) {
-        const ui::ExerciseWindow w(profile);
+        const ui::ExerciseWindow w(profile, [] {});
         QCOMPARE(profile.setButtons.size(), profile.group.sets.size());
         for (std::size_t k = 0; k < profile.setButtons.size(); ++k) {
             const content::ExerciseSet &set = profile.group.sets[k];

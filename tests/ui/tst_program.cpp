@@ -125,13 +125,12 @@ private Q_SLOTS:
 private:
     testsupport::RecordingFeedback m_feedback;
     int m_quits = 0;
+    ui::Host m_host{&m_feedback, drill::randomDrawIndex(), [this] { ++m_quits; }};
 };
 
 void TestProgram::initTestCase()
 {
     ui::registerFontSubstitutions();
-    ZOR_IGE11::feedback = &m_feedback;
-    ZOR_IGE11::quit = [this] { ++m_quits; };
 }
 
 void TestProgram::init()
@@ -139,7 +138,7 @@ void TestProgram::init()
     ZOR_IGE11::splashDone = 0;
     m_feedback.clear();
     m_quits = 0;
-    ZOR_IGE11::start();
+    ZOR_IGE11::start(m_host);
     ZOR_IGE11::sobreWindow()->Timer1_Timer();
     processDeletions();
 }
@@ -158,7 +157,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     processDeletions();
     ZOR_IGE11::splashDone = 0;
 
-    ZOR_IGE11::start();
+    ZOR_IGE11::start(m_host);
     ui::sobre *splash = ZOR_IGE11::sobreWindow();
     QVERIFY(splash && splash->isVisible());
     QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -386,7 +385,7 @@ void TestProgram::exitEndsAtOnceEvenWithAboutOpen()
     QCOMPARE(ZOR_IGE11::splashDone, 0);
     processDeletions();
     QVERIFY(!ZOR_IGE11::hatterWindow() && !ZOR_IGE11::sobreWindow() && !ZOR_IGE11::alapWindow());
-    ZOR_IGE11::start(); // leave the program in the state cleanup expects
+    ZOR_IGE11::start(m_host); // leave the program in the state cleanup expects
     ZOR_IGE11::sobreWindow()->Timer1_Timer();
 }
 
@@ -394,10 +393,11 @@ namespace {
 
 // Opens a real message box with open(); waitMs later, while it is up over its window, runs
 // whileOpen and closes it.
-void underRealMessageBox(const std::function<void()> &open, QPointer<QWidget> window, int waitMs,
+void underRealMessageBox(ui::Host &host, const std::function<void()> &open,
+                         QPointer<QWidget> window, int waitMs,
                          const std::function<void()> &whileOpen)
 {
-    drill::Feedback *recorder = std::exchange(ZOR_IGE11::feedback, nullptr);
+    drill::Feedback *recorder = std::exchange(host.feedback, nullptr);
     QTimer::singleShot(waitMs, [&] {
         QWidget *box = QApplication::activeModalWidget();
         QVERIFY(box && box->parentWidget() == window);
@@ -406,7 +406,7 @@ void underRealMessageBox(const std::function<void()> &open, QPointer<QWidget> wi
             qobject_cast<QMessageBox *>(open)->accept();
     });
     open();
-    ZOR_IGE11::feedback = recorder;
+    host.feedback = recorder;
 }
 
 } // namespace
@@ -416,7 +416,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     ZOR_IGE11::endProgram();
     processDeletions();
     ZOR_IGE11::splashDone = 0;
-    ZOR_IGE11::start();
+    ZOR_IGE11::start(m_host);
     QPointer<ui::sobre> sobre = ZOR_IGE11::sobreWindow();
     const auto clickImage2 = [&sobre] { sobre->findChild<QToolButton *>(u"Image2"_s)->click(); };
     QString whileOpen;
@@ -429,7 +429,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     // still, and the main menu follows once the box is closed. A screen reader reads the box as
     // an alert, with its text.
     QString alert;
-    underRealMessageBox(clickImage2, sobre.data(), 650, [&] {
+    underRealMessageBox(m_host, clickImage2, sobre.data(), 650, [&] {
         whileOpen = state();
         QAccessibleInterface *box =
             QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
@@ -442,7 +442,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     ui::sobre::openAbout();
     sobre = ZOR_IGE11::sobreWindow();
     sobre->Timer2_Timer();
-    underRealMessageBox(clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
+    underRealMessageBox(m_host, clickImage2, sobre.data(), 650, [&] { whileOpen = state(); });
     QCOMPARE(whileOpen, u"menu 1"_s);
     sobre->close();
     processDeletions();
@@ -451,7 +451,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
     // stays until the box is closed.
     ui::alap *menu = ZOR_IGE11::alapWindow();
     const auto como = [&menu] { menu->findChild<QAction *>(u"como"_s)->trigger(); };
-    underRealMessageBox(como, menu, 50, [&] {
+    underRealMessageBox(m_host, como, menu, 50, [&] {
         menu->findChild<AniPushButton *>(u"AniButton14"_s)->click();
         processDeletions();
         whileOpen = state();
@@ -463,20 +463,20 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
 
     // A box goes with its window, should the window go while the box is open.
     const auto help = [exercise] { exercise->findChild<QPushButton *>(u"Command4"_s)->click(); };
-    underRealMessageBox(help, exercise, 50, [exercise] { delete exercise; });
+    underRealMessageBox(m_host, help, exercise, 50, [exercise] { delete exercise; });
     QVERIFY(!QApplication::activeModalWidget());
 
     // "&Cerrar" pressed under a box ends the program once the box is closed.
     menu = ZOR_IGE11::showAlap();
     m_quits = 0;
-    underRealMessageBox(como, menu, 50, [&] {
+    underRealMessageBox(m_host, como, menu, 50, [&] {
         menu->findChild<QPushButton *>(u"Command1"_s)->click();
         processDeletions();
         QCOMPARE(m_quits, 0);
         QVERIFY(ZOR_IGE11::alapWindow() && ZOR_IGE11::hatterWindow());
     });
     QTRY_COMPARE(m_quits, 1);
-    ZOR_IGE11::start(); // leave the program in the state cleanup expects
+    ZOR_IGE11::start(m_host); // leave the program in the state cleanup expects
     ZOR_IGE11::sobreWindow()->Timer1_Timer();
 }
 

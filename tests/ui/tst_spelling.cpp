@@ -102,9 +102,8 @@ void TestSpelling::everyTextOfTheProgram()
           ui::helptexts::kKeyboardHelp, ui::helptexts::kInformation})
         add(text, u"message"_s);
     testsupport::RecordingFeedback feedback;
-    ZOR_IGE11::feedback = &feedback;
-    ZOR_IGE11::quit = [] {};
-    ZOR_IGE11::start();
+    const ui::Host host{&feedback, drill::randomDrawIndex(), [] {}};
+    ZOR_IGE11::start(host);
     collect(ZOR_IGE11::sobreWindow());
     ZOR_IGE11::sobreWindow()->Timer1_Timer();
     collect(ZOR_IGE11::hatterWindow());
