@@ -69,11 +69,8 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, std::function<voi
     connect(m_text2, &QLineEdit::cursorPositionChanged, this,
             [this](int, int caret) { m_engine.answerEdited(m_text2->text(), caret); });
     connect(m_text5, &QPlainTextEdit::textChanged, this, &ExerciseWindow::Text5_Change);
-    // The check mark is the record of the setting: the handler, not the click, changes it.
-    connect(m_mnuOntop, &QAction::triggered, this, [this](bool checked) {
-        m_mnuOntop->setChecked(!checked);
-        mnuOntop_Click();
-    });
+    // The check mark, which the choice sets or clears, is the record of the setting.
+    connect(m_mnuOntop, &QAction::triggered, this, &ExerciseWindow::mnuOntop_Click);
     m_text2->installEventFilter(this);
     bindHints();
 
@@ -92,7 +89,7 @@ template <typename T> T *ExerciseWindow::control(QStringView name) const
 void ExerciseWindow::Form_Load()
 {
     ZOR_IGE11::centre(this);
-    mnuOntop_Click();
+    m_mnuOntop->trigger(); // on top, and checked
     render();
     // Activation would focus the first control in the tab order as it is then: Comenzar, once
     // the main menu has chosen a set.
@@ -137,9 +134,8 @@ void ExerciseWindow::movi()
 
 void ExerciseWindow::mnuOntop_Click()
 {
-    const bool checked = m_mnuOntop->isChecked();
-    ZOR_IGE11::SetWindowPos(this, checked ? StackPosition::NotTopmost : StackPosition::Topmost);
-    m_mnuOntop->setChecked(!checked);
+    ZOR_IGE11::SetWindowPos(this, m_mnuOntop->isChecked() ? StackPosition::Topmost
+                                                          : StackPosition::NotTopmost);
 }
 
 void ExerciseWindow::Command3_Click()

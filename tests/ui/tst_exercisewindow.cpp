@@ -234,6 +234,7 @@ void TestExerciseWindow::onTopToggle()
     const QRect geometry = w.window->geometry();
     // The same native window stays shown all along: no flicker, no new taskbar entry.
     QSignalSpy hidden(w.window->windowHandle(), &QWindow::visibleChanged);
+    QSignalSpy checkMarks(onTop, &QAction::toggled); // once a choice
 
     onTop->trigger();
     QVERIFY(!onTop->isChecked());
@@ -247,6 +248,7 @@ void TestExerciseWindow::onTopToggle()
     QVERIFY(w.window->isVisible());
     QCOMPARE(w.window->size(), geometry.size());
     QCOMPARE(hidden.count(), 0);
+    QCOMPARE(checkMarks.count(), 2);
 }
 
 void TestExerciseWindow::leavingBringsBackTheMainMenu_data()
