@@ -3,12 +3,12 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QList>
-#include <QThread>
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <poll.h>
 #include <xcb/xcb.h>
 
 namespace ui {
@@ -56,6 +56,41 @@ std::optional<QMargins> frameExtents(xcb_connection_t *connection, xcb_window_t 
     return QMargins(int(sides[0]), int(sides[2]), int(sides[1]), int(sides[3]));
 }
 
+// Asks the window manager for the frame it will draw around the window and waits, asleep, at
+// most 100 ms for the answer. On a connection of its own: Qt's thread reads the events of Qt's.
+std::optional<QMargins> requestFrame(xcb_window_t id, xcb_window_t root, xcb_atom_t request,
+                                     xcb_atom_t extents)
+{
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> own(
+        xcb_connect(nullptr, nullptr), &xcb_disconnect); // the display of DISPLAY, as Qt's
+    if (xcb_connection_has_error(own.get()))
+        return std::nullopt;
+    const quint32 propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(own.get(), id, XCB_CW_EVENT_MASK, &propertyChanges);
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(own.get(), false, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(own.get());
+
+    const QDeadlineTimer deadline(100);
+    pollfd connection{xcb_get_file_descriptor(own.get()), POLLIN, 0};
+    do {
+        while (const Reply<xcb_generic_event_t> event{xcb_poll_for_event(own.get())}) {
+            const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event.get());
+            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && change->window == id &&
+                change->atom == extents)
+                return frameExtents(own.get(), id, extents);
+        }
+    } while (!xcb_connection_has_error(own.get()) &&
+             poll(&connection, 1, int(deadline.remainingTime())) > 0);
+    return std::nullopt;
+}
+
 } // namespace
 
 QMargins x11FrameMargins(QWidget *window)
@@ -67,6 +102,7 @@ QMargins x11FrameMargins(QWidget *window)
     xcb_connection_t *connection = x11->connection();
     const auto id = xcb_window_t(window->winId());
 
+    // The replies also tell that the server has made the window, for another connection to use.
     const auto treeCookie = xcb_query_tree(connection, id);
     const auto supportedCookie = internAtom(connection, "_NET_SUPPORTED");
     const auto requestCookie = internAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
@@ -83,23 +119,8 @@ QMargins x11FrameMargins(QWidget *window)
     if (g_requestUnanswered ||
         !values32(connection, tree->root, supported, XCB_ATOM_ATOM, 1024).contains(request))
         return {};
-
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
-    xcb_send_event(connection, false, tree->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
-    // Qt's own thread reads the connection's events, so the answer is looked for, not awaited.
-    const QDeadlineTimer deadline(100);
-    do {
-        if (const auto answer = frameExtents(connection, id, extents))
-            return *answer;
-        QThread::usleep(250);
-    } while (!deadline.hasExpired());
+    if (const auto answer = requestFrame(id, tree->root, request, extents))
+        return *answer;
     g_requestUnanswered = true;
     return {};
 }
