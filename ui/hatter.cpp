@@ -12,9 +12,10 @@ namespace {
 
 constexpr int kStrips = 16;
 
+// Nothing is painted before the window has a size: a buffer of none has nothing to paint on.
 void fill(QWindow *window, QBackingStore &buffer, const QColor &colour)
 {
-    if (!window->isExposed())
+    if (!window->isExposed() || window->size().isEmpty())
         return;
     buffer.resize(window->size());
     const QRect area(QPoint(), window->size());
