@@ -183,6 +183,9 @@ void TestDrillRun::setChangeMidPass()
     drill.answer(drill.current().answer.toString());
     const int lastShown = drill.engine.state().currentItem;
     QCOMPARE(lastShown, 0);
+    const QString runningText = drill.engine.state().runningText;
+    drill.engine.start(); // nothing while a pass is under way
+    QCOMPARE(drill.engine.state().runningText, runningText);
     drill.engine.answerEdited(u"algo"_s, 4);
 
     drill.engine.chooseSet(2); // 10/13: 43..66
