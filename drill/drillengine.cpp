@@ -82,13 +82,9 @@ std::optional<DrillEngine::Range> DrillEngine::chosenRange() const
     if (!set)
         return std::nullopt;
     const Range range{m_group.sets[*set].first, m_group.sets[*set].last};
-    return isValid(range) ? std::optional(range) : std::nullopt;
-}
-
-bool DrillEngine::isValid(Range range) const
-{
-    return range.first <= range.last && m_state.items.contains(range.first) &&
-           m_state.items.contains(range.last);
+    const bool valid = range.first <= range.last && m_state.items.contains(range.first) &&
+                       m_state.items.contains(range.last);
+    return valid ? std::optional(range) : std::nullopt;
 }
 
 int DrillEngine::draw(int count)
@@ -100,11 +96,9 @@ int DrillEngine::draw(int count)
 
 void DrillEngine::start()
 {
-    if (passUnderWay())
-        return;
     const std::optional<Range> range = chosenRange();
-    if (!range)
-        return; // no set chosen: nothing to start
+    if (passUnderWay() || !range)
+        return; // a pass under way, or no set chosen: nothing to start
     m_view.next = {true, true};
     m_view.nextIsDefault = true;
     m_view.solution.visible = true;
@@ -233,10 +227,9 @@ void DrillEngine::acceptAnswer()
     m_state.items.markUsed(m_state.currentItem);
     m_state.runningText +=
         answertext::completedSentence(item.textBefore, item.answer, item.textAfter);
-    if (passUnderWay()) {
-        if (const std::optional<Range> range = chosenRange())
-            nextItemOrFinish(*range);
-    }
+    const std::optional<Range> range = chosenRange();
+    if (passUnderWay() && range)
+        nextItemOrFinish(*range);
 }
 
 void DrillEngine::nextItemOrFinish(Range range)

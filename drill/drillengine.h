@@ -84,7 +84,6 @@ private:
         qint16 last;
     };
     std::optional<Range> chosenRange() const;
-    bool isValid(Range range) const;
     int draw(int count);
     void resetDrill();
     void drawFirstItem(Range range);

@@ -35,9 +35,7 @@ inline const DrillProfile &profileOf(const content::ExerciseGroup &group)
 {
     static constexpr const DrillProfile *kProfiles[] = {&kUnits2to4Drill, &kUnits8to10Drill,
                                                         &kUnit12Drill};
-    const auto window = &group - content::exerciseGroups().data();
-    Q_ASSERT(window >= 0 && window < qsizetype(std::size(kProfiles)));
-    return *kProfiles[window];
+    return *kProfiles[&group - content::exerciseGroups().data()];
 }
 
 } // namespace drill

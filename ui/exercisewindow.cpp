@@ -77,8 +77,6 @@ ExerciseWindow::ExerciseWindow(const ExerciseProfile &profile, std::function<voi
     Form_Load();
 }
 
-ExerciseWindow::~ExerciseWindow() = default;
-
 template <typename T> T *ExerciseWindow::control(QStringView name) const
 {
     T *found = findChild<T *>(name.toString());

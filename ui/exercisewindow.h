@@ -30,7 +30,6 @@ public:
                    drill::Feedback *feedback = nullptr,
                    drill::DrawIndex drawIndex = drill::randomDrawIndex(),
                    QWidget *parent = nullptr);
-    ~ExerciseWindow() override;
 
     const drill::DrillEngine &engine() const { return m_engine; }
     const ExerciseProfile &profile() const { return m_profile; }

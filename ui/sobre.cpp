@@ -1,6 +1,5 @@
 #include "sobre.h"
 
-#include "alap.h"
 #include "helptexts.h"
 #include "zor_ige11.h"
 
@@ -28,8 +27,6 @@ sobre::sobre(QWidget *parent)
     connect(ui.Image2, &QToolButton::clicked, this, &sobre::Image2_Click);
     Form_Load();
 }
-
-sobre::~sobre() = default;
 
 void sobre::Form_Load()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alap.h"
 #include "ui_sobre.h"
 
 #include <QMainWindow>
@@ -8,8 +9,6 @@
 
 namespace ui {
 
-class alap;
-
 // The start-up window: a splash at the first load, the About box at every later one.
 class sobre : public QMainWindow
 {
@@ -17,7 +16,6 @@ class sobre : public QMainWindow
 
 public:
     explicit sobre(QWidget *parent = nullptr);
-    ~sobre() override;
 
     // The main menu's "Acerca de ...": shown, with Vale, no hand-over, the default pointer.
     static void openAbout();

@@ -61,17 +61,12 @@ std::optional<QMargins> frameExtents(xcb_connection_t *connection, xcb_window_t 
 std::optional<QMargins> requestFrame(xcb_window_t id, xcb_window_t root, xcb_atom_t request,
                                      xcb_atom_t extents)
 {
+    // The display of DISPLAY, as Qt's. A connection that failed does nothing and has no events.
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> own(
-        xcb_connect(nullptr, nullptr), &xcb_disconnect); // the display of DISPLAY, as Qt's
-    if (xcb_connection_has_error(own.get()))
-        return std::nullopt;
+        xcb_connect(nullptr, nullptr), &xcb_disconnect);
     const quint32 propertyChanges = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(own.get(), id, XCB_CW_EVENT_MASK, &propertyChanges);
-    xcb_client_message_event_t message{};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = id;
-    message.type = request;
+    const xcb_client_message_event_t message{XCB_CLIENT_MESSAGE, 32, 0, id, request, {}};
     xcb_send_event(own.get(), false, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&message));
@@ -114,15 +109,12 @@ QMargins x11FrameMargins(QWidget *window)
     // An atom that does not exist yet has never been used by a window manager on this server.
     if (!tree || !supported || !request || !extents)
         return {};
-    if (const auto known = frameExtents(connection, id, extents))
-        return *known;
     if (g_requestUnanswered ||
         !values32(connection, tree->root, supported, XCB_ATOM_ATOM, 1024).contains(request))
         return {};
-    if (const auto answer = requestFrame(id, tree->root, request, extents))
-        return *answer;
-    g_requestUnanswered = true;
-    return {};
+    const std::optional<QMargins> answer = requestFrame(id, tree->root, request, extents);
+    g_requestUnanswered = !answer;
+    return answer.value_or(QMargins());
 }
 
 } // namespace ui
