@@ -74,18 +74,18 @@ Announcer::~Announcer()
         QAccessible::deleteAccessibleInterface(m_id);
 }
 
-bool Announcer::eventFilter(QObject *, QEvent *event)
+bool Announcer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && !m_focusJustCame) {
-        m_focusJustCame = true;
-        QTimer::singleShot(0, this, [this] { m_focusJustCame = false; });
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        auto *control = static_cast<QWidget *>(watched);
+        QTimer::singleShot(0, this, [this, control] { m_focusSeen = control->hasFocus(); });
     }
     return false;
 }
 
 void Announcer::announce(const QString &text)
 {
-    if (!m_id || m_focusJustCame)
+    if (!m_id || !m_focusSeen)
         return;
     auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
     notification->setName(text);

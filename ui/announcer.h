@@ -27,9 +27,10 @@ protected:
 
 private:
     QAccessible::Id m_id = 0; // the notification's; Qt's ids start above INT_MAX, so 0 is none
-    // The focus came to the control since the program last waited for input: a screen reader has
-    // yet to present that focus, and reads the control's new name for it.
-    bool m_focusJustCame = false;
+    // Whether the control had the focus when the program last waited for input, as a screen
+    // reader last saw it. If not, the reader presents the focus as it comes back, and reads the
+    // control's new name for it; a focus that left and came back in between it does not see.
+    bool m_focusSeen = false;
 };
 
 } // namespace ui

@@ -64,12 +64,16 @@ def alert_text(alert):
 def hear(event):
     """Notes what a screen reader says for an event, if anything. It reads a newly focused
     control's name afresh, and other names from libatspi's cache, which events keep up to date;
-    it does not say again the name it has just said of the focused control."""
+    it does not say again the name it has just said of the focused control. A focus it learns of
+    too late, the control having lost it, or that it holds already, it does not present."""
     global focus
     try:
         if event.type == 'object:state-changed:focused' and event.detail1:
+            event.source.clear_cache()
+            if event.source == focus or not event.source.getState().contains(
+                    pyatspi.STATE_FOCUSED):
+                return
             focus = event.source
-            focus.clear_cache()
             said = focus.name
         elif event.type == 'object:property-change:accessible-name' and event.source == focus:
             said = event.any_data  # a name change without the name is dropped
@@ -138,10 +142,12 @@ def close_boxes(name, kind, count, since):
 
 def start(window, way):
     comenzar = find(window, BUTTON, 'Comenzar')
-    if way == 'click':
+    if way == 'click':  # held down a moment, as a hand does: the press gives the button the focus
         where = comenzar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         xdotool('mousemove', str(where.x + where.width // 2), str(where.y + where.height // 2),
-                'click', '1')
+                'mousedown', '1')
+        wait_for('Comenzar to take the focus', lambda: focus == comenzar)
+        xdotool('mouseup', '1')
         return
     if way == 'Return':
         comenzar.queryComponent().grabFocus()
