@@ -1,6 +1,6 @@
 #include "answertext.h"
 #include "drillengine.h"
-#include "messages.h"
+#include "expected.h"
 #include "recordingfeedback.h"
 #include "spokenitem.h"
 #include "testitems.h"
@@ -15,8 +15,9 @@ using testsupport::RecordingFeedback;
 namespace {
 
 const QString kBeep = u"beep"_s;
-const QString kCapital = testsupport::messageEvent(drill::kCapitalTitle, drill::kCapitalWarning);
-const QString kWrong = testsupport::messageEvent(drill::kWrongAnswerTitle, drill::kWrongAnswer);
+const QString kCapital =
+    testsupport::messageEvent(expected::kCapitalTitle, expected::kCapitalWarning);
+const QString kWrong = testsupport::messageEvent(expected::kWrongTitle, expected::kWrongAnswer);
 
 // The reference behaviour of blank collapsing: replace the first pair of blanks until none is left.
 QString collapseByRepeatedReplace(QString text)
@@ -138,6 +139,16 @@ void TestAnswerCheck::spokenItem_data()
         << QStringList{u"¿Cuánto "_s, u" ?"_s, u"3"_s, u"costar"_s}
         << u"¿Cuánto, hueco? Infinitivo: costar. Persona: él, ella o usted."_s;
     QTest::newRow("no item on show") << QStringList{u" "_s, u" "_s, u""_s, u""_s} << QString();
+    // Every other person code, said as the persons it stands for.
+    const QString persons[][2] = {{u"1"_s, u"yo"_s},
+                                  {u"2"_s, u"tú"_s},
+                                  {u"1 1"_s, u"nosotros o nosotras"_s},
+                                  {u"3 3"_s, u"ellos, ellas o ustedes"_s}};
+    for (const auto &[code, said] : persons) {
+        QTest::addRow("person %s", qPrintable(code))
+            << QStringList{u" "_s, u" mucho."_s, code, u"leer"_s}
+            << u"hueco, mucho. Infinitivo: leer. Persona: "_s + said + u'.';
+    }
 }
 
 // What the answer box says to a screen reader.
@@ -153,7 +164,7 @@ void TestAnswerCheck::spokenItem()
 
 void TestAnswerCheck::check_data()
 {
-    QTest::addColumn<bool>("collapsing");
+    QTest::addColumn<QString>("where"); // the test items, plain or collapsing, or a window
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("events");
@@ -165,75 +176,94 @@ void TestAnswerCheck::check_data()
     const QStringList capital{kBeep, kCapital};
     const QStringList capitalThenWrong{kBeep, kCapital, kBeep, kWrong};
 
-    QTest::newRow("right") << false << 0 << u"toma"_s << none << true << QString();
+    QTest::newRow("right") << u"plain"_s << 0 << u"toma"_s << none << true << QString();
     QTest::newRow("blanks around are trimmed")
-        << false << 0 << u"  toma  "_s << none << true << QString();
+        << u"plain"_s << 0 << u"  toma  "_s << none << true << QString();
     QTest::newRow("capital is wrong inside the sentence")
-        << false << 0 << u"Toma"_s << wrong << false << u"Toma"_s;
+        << u"plain"_s << 0 << u"Toma"_s << wrong << false << u"Toma"_s;
     QTest::newRow("empty, gap inside the sentence")
-        << false << 0 << QString() << wrong << false << QString();
+        << u"plain"_s << 0 << QString() << wrong << false << QString();
     QTest::newRow("blanks only, gap inside the sentence")
-        << false << 0 << u"   "_s << wrong << false << u"   "_s;
+        << u"plain"_s << 0 << u"   "_s << wrong << false << u"   "_s;
     QTest::newRow("small first letter is capitalised")
-        << false << 1 << u"estudiamos"_s << capital << true << QString();
+        << u"plain"_s << 1 << u"estudiamos"_s << capital << true << QString();
     QTest::newRow("capitalised, then still wrong")
-        << false << 1 << u"estudiamo"_s << capitalThenWrong << false << u"Estudiamo"_s;
+        << u"plain"_s << 1 << u"estudiamo"_s << capitalThenWrong << false << u"Estudiamo"_s;
     QTest::newRow("capital in place: no warning")
-        << false << 1 << u"Estudiamos"_s << none << true << QString();
+        << u"plain"_s << 1 << u"Estudiamos"_s << none << true << QString();
     QTest::newRow("sentence-initial answer is trimmed in the box")
-        << false << 1 << u"  Estudiamo  "_s << wrong << false << u"Estudiamo"_s;
+        << u"plain"_s << 1 << u"  Estudiamo  "_s << wrong << false << u"Estudiamo"_s;
     QTest::newRow("empty sentence-initial answer does nothing")
-        << false << 1 << u"    "_s << none << false << QString();
+        << u"plain"_s << 1 << u"    "_s << none << false << QString();
     QTest::newRow("no upper-case form: no warning")
-        << false << 1 << u"1studiamos"_s << wrong << false << u"1studiamos"_s;
+        << u"plain"_s << 1 << u"1studiamos"_s << wrong << false << u"1studiamos"_s;
     QTest::newRow("capital after the opening question mark")
-        << false << 2 << u"trabajas"_s << capital << true << QString();
+        << u"plain"_s << 2 << u"trabajas"_s << capital << true << QString();
     QTest::newRow("accented first letter")
-        << false << 1 << u"éstudiamos"_s << capitalThenWrong << false << u"Éstudiamos"_s;
+        << u"plain"_s << 1 << u"éstudiamos"_s << capitalThenWrong << false << u"Éstudiamos"_s;
     QTest::newRow("inner blanks collapsed where the window does it")
-        << true << 3 << u"se   acuestan"_s << none << true << QString();
+        << u"collapsing"_s << 3 << u"se   acuestan"_s << none << true << QString();
     QTest::newRow("inner blanks kept elsewhere")
-        << false << 3 << u"se   acuestan"_s << wrong << false << u"se   acuestan"_s;
+        << u"plain"_s << 3 << u"se   acuestan"_s << wrong << false << u"se   acuestan"_s;
     QTest::newRow("collapsing shows in the box")
-        << true << 3 << u"  se  acuestas   "_s << wrong << false << u" se acuestas "_s;
-    QTest::newRow("accent missing") << false << 4 << u"esta"_s << wrong << false << u"esta"_s;
-    QTest::newRow("accent typed") << false << 4 << u"está"_s << none << true << QString();
+        << u"collapsing"_s << 3 << u"  se  acuestas   "_s << wrong << false << u" se acuestas "_s;
+    QTest::newRow("accent missing") << u"plain"_s << 4 << u"esta"_s << wrong << false << u"esta"_s;
+    QTest::newRow("accent typed") << u"plain"_s << 4 << u"está"_s << none << true << QString();
     QTest::newRow("decomposed accent is another text")
-        << false << 4 << u"esta\u0301"_s << wrong << false << u"esta\u0301"_s;
+        << u"plain"_s << 4 << u"esta\u0301"_s << wrong << false << u"esta\u0301"_s;
     QTest::newRow("closing mark alone after the gap")
-        << false << 5 << u"coméis"_s << none << true << QString();
-    QTest::newRow("two-word answer") << false << 6 << u"te caigas"_s << none << true << QString();
+        << u"plain"_s << 5 << u"coméis"_s << none << true << QString();
+    QTest::newRow("two-word answer")
+        << u"plain"_s << 6 << u"te caigas"_s << none << true << QString();
     QTest::newRow("tab is not a blank")
-        << false << 0 << u"toma\t"_s << wrong << false << u"toma\t"_s;
+        << u"plain"_s << 0 << u"toma\t"_s << wrong << false << u"toma\t"_s;
     QTest::newRow("right-to-left mark")
-        << false << 0 << u"\u200Ftoma"_s << wrong << false << u"\u200Ftoma"_s;
+        << u"plain"_s << 0 << u"\u200Ftoma"_s << wrong << false << u"\u200Ftoma"_s;
     QTest::newRow("control character")
-        << false << 0 << u"to\u0007ma"_s << wrong << false << u"to\u0007ma"_s;
+        << u"plain"_s << 0 << u"to\u0007ma"_s << wrong << false << u"to\u0007ma"_s;
     QTest::newRow("letter beyond the basic plane is upper-cased whole")
-        << false << 1 << u"\U00010428studiamos"_s << capitalThenWrong << false
+        << u"plain"_s << 1 << u"\U00010428studiamos"_s << capitalThenWrong << false
         << u"\U00010400studiamos"_s;
     QTest::newRow("no single upper-case letter: no warning")
-        << false << 1 << u"ßtudiamos"_s << wrong << false << u"ßtudiamos"_s;
+        << u"plain"_s << 1 << u"ßtudiamos"_s << wrong << false << u"ßtudiamos"_s;
     QTest::newRow("lone surrogate")
-        << false << 1 << QString(QChar(0xD801)) << wrong << false << QString(QChar(0xD801));
+        << u"plain"_s << 1 << QString(QChar(0xD801)) << wrong << false << QString(QChar(0xD801));
     QTest::newRow("100 000 characters")
-        << true << 0 << QString(100000, u'a') << wrong << false << QString(100000, u'a');
+        << u"collapsing"_s << 0 << QString(100000, u'a') << wrong << false << QString(100000, u'a');
     QTest::newRow("100 000 blanks, sentence-initial")
-        << true << 1 << QString(100000, u' ') << none << false << QString();
+        << u"collapsing"_s << 1 << QString(100000, u' ') << none << false << QString();
+    // Each window with its own items and drill: blanks collapse in zor_ige2 and zor_ige3 only.
+    QTest::newRow("zor_ige1 keeps inner blanks")
+        << u"zor_ige1"_s << 0 << u"com  pra"_s << wrong << false << u"com  pra"_s;
+    QTest::newRow("zor_ige1 capital")
+        << u"zor_ige1"_s << 3 << u"preparo"_s << capital << true << QString();
+    QTest::newRow("zor_ige2 collapses blanks")
+        << u"zor_ige2"_s << 4 << u"me   despierto"_s << none << true << QString();
+    QTest::newRow("zor_ige2 capital")
+        << u"zor_ige2"_s << 5 << u"os despertáis"_s << capital << true << QString();
+    QTest::newRow("zor_ige3 collapses blanks")
+        << u"zor_ige3"_s << 10 << u"cue  sta"_s << wrong << false << u"cue sta"_s;
+    QTest::newRow("zor_ige3 collapses, then capitalises")
+        << u"zor_ige3"_s << 6 << u"me   dirij"_s << capitalThenWrong << false << u"Me dirij"_s;
 }
 
 void TestAnswerCheck::check()
 {
-    QFETCH(bool, collapsing);
+    QFETCH(QString, where);
     QFETCH(int, item);
     QFETCH(QString, typed);
     QFETCH(QStringList, events);
     QFETCH(bool, accepted);
     QFETCH(QString, boxAfter);
 
+    const bool window = where.startsWith(u"zor_ige");
+    const content::ExerciseGroup &group =
+        window ? content::exerciseGroups()[where.back().digitValue() - 1] : testitems::kGroup;
+    const drill::DrillProfile &profile = window                   ? drill::profileOf(group)
+                                         : where == u"collapsing" ? testitems::kCollapsing
+                                                                  : testitems::kPlain;
     RecordingFeedback feedback;
-    DrillEngine engine(testitems::kGroup, collapsing ? testitems::kCollapsing : testitems::kPlain,
-                       feedback, testsupport::scriptedDraw({item}));
+    DrillEngine engine(group, profile, feedback, testsupport::scriptedDraw({item}));
     engine.chooseSet(0);
     engine.start();
     QCOMPARE(engine.state().currentItem, item);
@@ -252,7 +282,7 @@ void TestAnswerCheck::check()
         QVERIFY(engine.state().runningText.isEmpty());
     } else {
         QVERIFY(engine.view().answer.isEmpty());
-        QVERIFY(engine.state().runningText.startsWith(testitems::kItems[item].textBefore));
+        QVERIFY(engine.state().runningText.startsWith(group.items[item].textBefore));
     }
 }
 

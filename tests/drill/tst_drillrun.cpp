@@ -1,11 +1,12 @@
 #include "answertext.h"
 #include "drillengine.h"
-#include "messages.h"
+#include "expected.h"
 #include "recordingfeedback.h"
 #include "testitems.h"
 
 #include <QTest>
 #include <set>
+#include <tuple>
 
 using namespace Qt::Literals::StringLiterals;
 using drill::DrillEngine;
@@ -14,7 +15,9 @@ using testsupport::RecordingFeedback;
 
 namespace {
 
-const QString kEnd = testsupport::messageEvent(drill::kEndTitle, drill::kEndMessage);
+const QString kEnd = testsupport::messageEvent(expected::kEndTitle, expected::kEndMessage);
+const QString kStart = u"&Comenzar"_s;
+const QString kRestart = u"&Recomenzar"_s;
 
 struct Drill
 {
@@ -48,12 +51,21 @@ struct Drill
 
 using drill::profileOf;
 
+// The running text of the items answered, by its rules: a closing mark alone follows the answer
+// at once, an opening mark alone precedes it at once; every sentence ends with a blank.
 QString sentencesOf(const content::ExerciseGroup &group, const QList<int> &items)
 {
     QString text;
     for (int k : items) {
-        const content::DrillItem &item = group.items[k];
-        text += drill::answertext::completedSentence(item.textBefore, item.answer, item.textAfter);
+        const QString before = group.items[k].textBefore.toString();
+        const QString answer = group.items[k].answer.toString();
+        const QString after = group.items[k].textAfter.toString();
+        if (after == u"." || after == u"?" || after == u"!")
+            text += before + u' ' + answer + after + u' ';
+        else if (before == u"¿" || before == u"¡")
+            text += before + answer + u' ' + after + u' ';
+        else
+            text += before + u' ' + answer + u' ' + after + u' ';
     }
     return text;
 }
@@ -83,28 +95,24 @@ private Q_SLOTS:
 
 void TestDrillRun::passShowsEveryItemOnce_data()
 {
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("set");
-    const auto &groups = content::exerciseGroups();
-    for (int g = 0; g < int(groups.size()); ++g) {
-        for (int s = 0; s < int(groups[g].sets.size()); ++s) {
-            const QString name =
-                drill::answertext::joined({groups[g].window, u" ", groups[g].sets[s].codeLabel});
-            QTest::newRow(name.toUtf8().constData()) << g << s;
-        }
+    QTest::addColumn<int>("row");
+    for (const expected::Set &set : expected::kSets) {
+        QTest::addRow("zor_ige%d %s", set.window + 1, qPrintable(set.codeLabel.toString()))
+            << int(&set - expected::kSets);
     }
 }
 
 void TestDrillRun::passShowsEveryItemOnce()
 {
-    QFETCH(int, group);
-    QFETCH(int, set);
-    const content::ExerciseGroup &g = content::exerciseGroups()[group];
-    const content::ExerciseSet &chosen = g.sets[set];
+    QFETCH(int, row);
+    const expected::Set &chosen = expected::kSets[row];
+    const content::ExerciseGroup &g = content::exerciseGroups()[chosen.window];
+    const int set = expected::setInWindow(chosen);
     const int n = chosen.last - chosen.first + 1;
 
     Drill drill(g, profileOf(g));
     drill.engine.chooseSet(set);
+    QCOMPARE(drill.engine.view().codeLabel, chosen.codeLabel.toString());
     drill.engine.start();
     QCOMPARE(drill.engine.takeFocusRequest(), FocusTarget::AnswerBox);
     QVERIFY(!drill.engine.view().start.enabled);
@@ -113,13 +121,13 @@ void TestDrillRun::passShowsEveryItemOnce()
     QCOMPARE(shown.size(), n);
     const std::set<int> distinct(shown.begin(), shown.end());
     QCOMPARE(int(distinct.size()), n);
-    QCOMPARE(*distinct.begin(), int(chosen.first));
-    QCOMPARE(*distinct.rbegin(), int(chosen.last));
+    QCOMPARE(*distinct.begin(), chosen.first);
+    QCOMPARE(*distinct.rbegin(), chosen.last);
     QCOMPARE(drill.feedback.events, (QStringList{u"beep"_s, kEnd}));
     QCOMPARE(drill.engine.state().runningText, sentencesOf(g, shown));
 
     const drill::DrillView &view = drill.engine.view();
-    QCOMPARE(view.startCaption, drill::kRestartCaption.toString());
+    QCOMPARE(view.startCaption, kRestart);
     QVERIFY(view.start.enabled);
     QVERIFY(!view.next.enabled);
     QVERIFY(!view.nextIsDefault);
@@ -165,7 +173,7 @@ void TestDrillRun::restartRunsTheSameSetAgain()
     drill.feedback.clear();
     drill.engine.start();
     QVERIFY(drill.engine.state().runningText.isEmpty());
-    QCOMPARE(drill.engine.view().startCaption, drill::kRestartCaption.toString());
+    QCOMPARE(drill.engine.view().startCaption, kRestart);
     QVERIFY(!drill.engine.view().start.enabled);
     QVERIFY(drill.engine.view().next.enabled && drill.engine.view().nextIsDefault);
     QVERIFY(drill.engine.view().solution.visible);
@@ -190,7 +198,7 @@ void TestDrillRun::setChangeMidPass()
 
     drill.engine.chooseSet(2); // 10/13: 43..66
     const drill::DrillView &view = drill.engine.view();
-    QCOMPARE(view.startCaption, drill::kStartCaption.toString());
+    QCOMPARE(view.startCaption, kStart);
     QVERIFY(view.start.enabled);
     QCOMPARE(view.codeLabel, u"10/13:"_s);
     QVERIFY(view.textBefore.isEmpty() && view.textAfter.isEmpty() && view.person.isEmpty() &&
@@ -204,15 +212,15 @@ void TestDrillRun::setChangeMidPass()
     drill.feedback.clear();
     drill.engine.showSolution();
     QCOMPARE(drill.feedback.events,
-             QStringList(testsupport::messageEvent(
-                 drill::kSolutionTitleUnits8to10,
-                 drill::answertext::joined({drill::kSolutionPrefix, g.items[lastShown].answer}))));
+             QStringList(testsupport::messageEvent(expected::kSolutionTitles[1],
+                                                   expected::kSolutionPrefix.toString() +
+                                                       g.items[lastShown].answer.toString())));
 
     // The stale item is checked with empty labels: ordinary input is wrong, an empty box ignored.
     drill.feedback.clear();
     drill.answer(g.items[lastShown].answer.toString());
     QCOMPARE(drill.feedback.events.last(),
-             testsupport::messageEvent(drill::kWrongAnswerTitle, drill::kWrongAnswer));
+             testsupport::messageEvent(expected::kWrongTitle, expected::kWrongAnswer));
     drill.feedback.clear();
     drill.answer(QString());
     QVERIFY(drill.feedback.events.isEmpty());
@@ -247,16 +255,13 @@ void TestDrillRun::staleAnswerBetweenPassesLeavesNoMarkBehind()
 void TestDrillRun::solutionShowsAnswerWithoutChangingAnything_data()
 {
     QTest::addColumn<int>("group");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("zor_ige1") << 0 << drill::kSolutionTitleUnits2to4.toString();
-    QTest::newRow("zor_ige2") << 1 << drill::kSolutionTitleUnits8to10.toString();
-    QTest::newRow("zor_ige3") << 2 << drill::kSolutionTitleUnits2to4.toString();
+    for (int g = 0; g < 3; ++g)
+        QTest::addRow("zor_ige%d", g + 1) << g;
 }
 
 void TestDrillRun::solutionShowsAnswerWithoutChangingAnything()
 {
     QFETCH(int, group);
-    QFETCH(QString, title);
     const content::ExerciseGroup &g = content::exerciseGroups()[group];
     Drill drill(g, profileOf(g));
     drill.engine.chooseSet(0);
@@ -267,10 +272,10 @@ void TestDrillRun::solutionShowsAnswerWithoutChangingAnything()
     const int item = drill.engine.state().currentItem;
 
     drill.engine.showSolution();
-    QCOMPARE(
-        drill.feedback.events,
-        QStringList(testsupport::messageEvent(
-            title, drill::answertext::joined({drill::kSolutionPrefix, g.items[item].answer}))));
+    QCOMPARE(drill.feedback.events,
+             QStringList(testsupport::messageEvent(expected::kSolutionTitles[group],
+                                                   expected::kSolutionPrefix.toString() +
+                                                       g.items[item].answer.toString())));
     QCOMPARE(drill.feedback.icons.value(0), drill::MessageIcon::Exclamation);
     QCOMPARE(drill.engine.takeFocusRequest(), FocusTarget::AnswerBox);
     QCOMPARE(drill.engine.view().answer, before.answer);
@@ -329,12 +334,15 @@ void TestDrillRun::imperativeMarkerFollowsTheMoodBoundary()
     drill.answerUntilEnd(51);
     QVERIFY(drill.engine.view().imperativeMarkerVisible);
 
-    Drill other(content::exerciseGroups()[0], profileOf(content::exerciseGroups()[0]),
-                testsupport::scriptedDraw({40}));
-    other.engine.chooseSet(6);
-    other.engine.start();
-    QCOMPARE(other.engine.state().currentItem, 40);
-    QVERIFY(!other.engine.view().imperativeMarkerVisible);
+    // The other two windows have none: not even for their last items, past 28.
+    for (const auto &[group, set, last] : {std::tuple(0, 6, 62), std::tuple(1, 4, 66)}) {
+        const content::ExerciseGroup &other = content::exerciseGroups()[group];
+        Drill drill(other, profileOf(other), testsupport::scriptedDraw({last}));
+        drill.engine.chooseSet(set);
+        drill.engine.start();
+        QCOMPARE(drill.engine.state().currentItem, last);
+        QVERIFY(!drill.engine.view().imperativeMarkerVisible);
+    }
 }
 
 void TestDrillRun::mainMenuChoiceDoesNotReset()
@@ -346,7 +354,7 @@ void TestDrillRun::mainMenuChoiceDoesNotReset()
     QCOMPARE(drill.engine.chosenSet(), 2);
     QCOMPARE(drill.engine.view().codeLabel, u"9 + 10:"_s);
     QVERIFY(drill.engine.view().start.enabled);
-    QCOMPARE(drill.engine.view().startCaption, drill::kStartCaption.toString());
+    QCOMPARE(drill.engine.view().startCaption, kStart);
     QCOMPARE(drill.engine.view().setAvailable, (std::vector<bool>{true, true, false}));
     QVERIFY(!drill.engine.view().next.visible);
     QVERIFY(!drill.engine.view().solution.visible);
