@@ -92,10 +92,22 @@ void TestDesktop::maximizedWindowKeepsItsPass()
     QTest::mouseClick(window.findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
     const int item = window.engine().state().currentItem;
     const QSize design = window.size();
+    // The sizes the window paints itself in, each painting committed to the compositor.
+    struct Painted : QObject
+    {
+        QSize size;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::UpdateRequest)
+                size = static_cast<QWidget *>(watched)->size();
+            return false;
+        }
+    } painted;
+    window.installEventFilter(&painted);
     // What Qt's maximize button does; a window of the wrong size would end the program here.
     window.windowHandle()->setWindowStates(Qt::WindowMaximized);
     QTRY_VERIFY(window.width() > design.width() && window.height() > design.height());
-    QTest::qWait(200); // for the commits of the new size
+    QTRY_COMPARE(painted.size, window.size());
     QCOMPARE(window.engine().state().currentItem, item);
     QCOMPARE(window.engine().state().shownCount, 1);
     window.windowHandle()->setWindowStates(Qt::WindowNoState);
