@@ -17,7 +17,7 @@ PASSES = [('zor_ige1', '4/2/a', 'alt+c'), ('zor_ige2', '8/5', 'click'),
 # The boxes of the first pass, each met once: one the learner asks for, and each way an answer
 # can be refused or corrected. Its set has items that begin with the gap and items that do not.
 BOXES = ['solution', 'wrong', 'capital', 'capital, then wrong']
-TICK, PATIENCE_TICKS, SETTLE_TICKS = 0.05, 400, 6  # a step waits at most 20 s for the program
+TICK, PATIENCE_TICKS = 0.05, 600  # a step waits at most 30 s for the program
 # The Spanish letters as a learner types them on an English keyboard: xdotool's own way, a key
 # mapped for the moment, can be read under the mapping that follows it.
 ACCENT_KEYS = str.maketrans({'á': "'", 'é': ';', 'í': '`', 'ó': '\\', 'ú': '/', 'ñ': '['})
@@ -93,11 +93,20 @@ def hear(event):
         focus_said[focus] = said
 
 
-def pump(ticks=1):
+def pump():
     """Lets the main loop deliver what has come, as the screen reader's own loop does."""
-    end = time.monotonic() + ticks * TICK
+    end = time.monotonic() + TICK
     while time.monotonic() < end:
         GLib.MainContext.default().iteration(False) or time.sleep(TICK / 10)
+
+
+def settled(accessible):
+    """Takes in all that the program said before it answers a question of ours about one of its
+    objects: its events and its answers come in the order it sends them."""
+    accessible.clear_cache()
+    accessible.get_name()  # a round trip to the program
+    while GLib.MainContext.default().iteration(False):
+        pass
 
 
 def wait_for(what, ready):
@@ -126,6 +135,14 @@ def xdotool(*args):
     subprocess.run(['xdotool', *args], check=True, timeout=30)
 
 
+def press(chord):
+    """Presses a chord as a hand does, the modifier held a moment around the key. xdotool's own
+    chord comes all at once, and Qt's AT-SPI bridge, which offers each key to the screen reader
+    first, can hand the modifier back alone: the menu bar then takes the keyboard for it."""
+    modifier, key = chord.split('+')
+    xdotool('keydown', modifier, 'sleep', '0.1', 'key', key, 'sleep', '0.05', 'keyup', modifier)
+
+
 def close_boxes(name, kind, count, since):
     """Each box is read with its text as it opens; Enter closes it."""
     for _ in range(count):
@@ -150,20 +167,26 @@ def start(window, way):
     if way == 'Return':
         comenzar.queryComponent().grabFocus()
         wait_for('Comenzar to take the focus', lambda: focus == comenzar)
-    xdotool('key', way)
+    if '+' in way:
+        press(way)
+    else:
+        xdotool('key', way)
 
 
 def answer(name, item, box, boxes):
     """Types the answer, meeting on the way the boxes still to be met that this item allows."""
     initial = not item['textBefore'].strip('¿¡')
     for kind, fits, keys, count in [
-            ('solution', True, ['key', 'alt+l'], 1),
+            ('solution', True, ['press', 'alt+l'], 1),
             ('wrong', not initial, ['type', 'xyz'], 1),
             ('capital, then wrong', initial, ['type', 'xyz'], 2)]:
         if kind in boxes and fits:
             boxes.remove(kind)
             since = len(utterances)
-            xdotool(*keys)
+            if keys[0] == 'press':
+                press(keys[1])
+            else:
+                xdotool(*keys)
             if keys[0] == 'type':
                 xdotool('key', 'Return')
             close_boxes(name, kind, count, since)
@@ -173,7 +196,7 @@ def answer(name, item, box, boxes):
     if initial and 'capital' in boxes:
         boxes.remove(kind := 'capital')
         typed = typed[0].lower() + typed[1:]
-    pump(SETTLE_TICKS)
+    settled(box)
     since = len(utterances)
     xdotool('type', '--delay', '30', typed.translate(ACCENT_KEYS))
     xdotool('key', 'Return')
@@ -195,7 +218,7 @@ def a_pass(name, set_button, way):
         find(window, BUTTON, 'Ayuda').queryAction().doAction(0)
         close_boxes(name, 'help', 1, len(utterances))
         wait_for('the focus back in the box', lambda: focus == box)
-    pump(SETTLE_TICKS)
+    settled(box)
     since = len(utterances)
     start(window, way)
     item = wait_for('the first item', lambda: item_on_show(window, rows))
@@ -204,7 +227,7 @@ def a_pass(name, set_button, way):
     while item:
         wait_for(f'item {item["index"]} to be said',
                  lambda: any(item_said_in(text, rows) == item for text in utterances[since:]))
-        pump(SETTLE_TICKS)
+        settled(box)
         said = [row['index'] for row in (item_said_in(t, rows) for t in utterances[since:]) if row]
         check(said == [item['index']] and focus == box and item_said_in(box.name, rows) == item,
               f'{name}: item {item["index"]} on show, {focus.name!r} focused, said {said}')
@@ -212,7 +235,7 @@ def a_pass(name, set_button, way):
         wait_for(f'the item after {item["index"]}',
                  lambda: find(program(), ALERT) or item_on_show(window, rows) != item)
         item = not find(program(), ALERT) and item_on_show(window, rows)
-    pump(SETTLE_TICKS)
+    settled(box)
     check(not any(item_said_in(text, rows) for text in utterances[since:]),
           f'{name}: said once the pass was over: {utterances[since:]}')
     check(not boxes, f'{name}: no item allowed the boxes of {boxes}')
@@ -249,7 +272,7 @@ pyatspi.Registry.registerEventListener(  # children-changed keeps the cached tre
     hear, 'object:state-changed:focused', 'object:state-changed:showing', 'object:announcement',
     'object:property-change:accessible-name', 'object:children-changed', 'window:activate')
 GLib.idle_add(the_passes)
-pyatspi.Registry.start()
+pyatspi.Registry.start(gil=False)  # no thread of ours needs the interpreter meanwhile
 print(*failures or ['every item said once, by the focused answer box; every box with its text'],
       sep='\n')
 if failures:
