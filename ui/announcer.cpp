@@ -1,10 +1,10 @@
 #include "announcer.h"
 
+#include "platform/platform.h"
+
 #include <QAccessibleInterface>
-#include <QLibraryInfo>
 #include <QPointer>
 #include <QTimer>
-#include <QVersionNumber>
 #include <QWidget>
 
 namespace ui {
@@ -51,18 +51,12 @@ private:
     QString m_name;
 };
 
-// The Qt the program runs on, not the one it was built with, sends the name changes.
-bool nameChangesCarryTheName()
-{
-    return QLibraryInfo::version() >= QVersionNumber(6, 8);
-}
-
 } // namespace
 
 Announcer::Announcer(QWidget *control)
     : QObject(control)
 {
-    if (nameChangesCarryTheName())
+    if (platform::renamesAreHeard())
         return;
     m_id = QAccessible::registerAccessibleInterface(new Notification(control->window()));
     control->installEventFilter(this);

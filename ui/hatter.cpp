@@ -1,6 +1,6 @@
 #include "hatter.h"
 
-#include "desktop.h"
+#include "platform/platform.h"
 #include "ui_hatter.h"
 
 #include <QBackingStore>
@@ -73,7 +73,7 @@ hatter::hatter(QWindow *parent)
     // A Wayland compositor shows a window only once its own surface has a picture, whatever its
     // child windows paint: there the background paints itself, and keeps its buffer, which the
     // compositor may go on reading.
-    for (int k = 0; k < (onWayland() ? 0 : kStrips); ++k) {
+    for (int k = 0; k < (platform::onWayland() ? 0 : kStrips); ++k) {
         m_strips.append(new Strip(this, m_backColour));
         m_strips.back()->show();
     }

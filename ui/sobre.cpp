@@ -1,6 +1,7 @@
 #include "sobre.h"
 
 #include "helptexts.h"
+#include "platform/platform.h"
 #include "zor_ige11.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ sobre::sobre(QWidget *parent)
     : QMainWindow(parent)
 {
     ui.setupUi(this);
+    platform::fitFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sizeHint());
     m_timer1.setObjectName(QStringLiteral("Timer1"));

@@ -5,6 +5,7 @@
 #include "exercisewindow.h"
 #include "hatter.h"
 #include "messageboxfeedback.h"
+#include "platform/platform.h"
 #include "sobre.h"
 
 #include <QApplication>
@@ -30,15 +31,7 @@ QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
 
 void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
 {
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, insertAfter == StackPosition::Topmost);
-    if (flags == window->windowFlags())
-        return;
-    // QWidget::setWindowFlags would destroy a native window and map a new one (a flicker, the
-    // focus lost, a new taskbar entry, elsewhere on Wayland); QWindow changes the flag in place.
-    window->overrideWindowFlags(flags);
-    if (QWindow *native = window->windowHandle())
-        native->setFlags(flags);
+    platform::setTopmost(window, insertAfter == StackPosition::Topmost);
 }
 
 void ZOR_IGE11::centre(QWidget *window)

@@ -1,6 +1,8 @@
 #include "desktop.h"
 #include "exercisewindow.h"
 #include "hatter.h"
+#include "platform/freedesktop.h"
+#include "platform/platform.h"
 #include "recordingfeedback.h"
 #include "zor_ige11.h"
 
@@ -30,7 +32,7 @@ private Q_SLOTS:
 
 void TestDesktop::platformChoice()
 {
-    using ui::platformFor;
+    using ui::platform::platformFor;
     QCOMPARE(platformFor({"", ":0", "", "x11"}), ""_ba);
     QCOMPARE(platformFor({"", ":0", "wayland-0", "wayland"}), "xcb;wayland"_ba); // XWayland
     QCOMPARE(platformFor({"", ":1", "", "wayland"}), "xcb;wayland"_ba);
@@ -81,7 +83,7 @@ void TestDesktop::backgroundStripsCoverItAfterAResize()
 
 void TestDesktop::maximizedWindowKeepsItsPass()
 {
-    if (!ui::onWayland())
+    if (!ui::platform::onWayland())
         QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
     testsupport::RecordingFeedback feedback;
     ui::ExerciseWindow window(

@@ -1,4 +1,4 @@
-#include "x11frame.h"
+#include "x11.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
-namespace ui {
+namespace ui::platform {
 namespace {
 
 struct FreeReply
@@ -117,4 +117,4 @@ QMargins x11FrameMargins(QWidget *window)
     return answer.value_or(QMargins());
 }
 
-} // namespace ui
+} // namespace ui::platform

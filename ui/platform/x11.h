@@ -4,7 +4,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace ui::platform {
 
 // The frame that the X11 window manager draws, or will draw, around a window that is not shown
 // yet; none without a window manager, or on another platform. Qt learns a frame only once the
@@ -13,4 +13,4 @@ namespace ui {
 // supports _NET_REQUEST_FRAME_EXTENTS. Creates the native window; waits at most 100 ms.
 QMargins x11FrameMargins(QWidget *window);
 
-} // namespace ui
+} // namespace ui::platform
