@@ -1,5 +1,5 @@
 # The two everyday commands, `make run` and `make test`, over the CMake presets.
-.PHONY: run test package bench dump-content deps format clean fuzz
+.PHONY: run test package bench dump-content deps format clean fuzz windows test-windows
 
 deps:
 	@scripts/install-deps
@@ -28,6 +28,16 @@ package:
 		tar --null -T - -cf - | tar -xf - -C build/release/zor-$$version && \
 		cd build/release/zor-$$version && dpkg-buildpackage --no-sign
 	@lintian --fail-on error,warning --display-info build/release/zor_*.changes
+
+# Windows: the zip and the installer in build/windows, and the tests under Wine. Qt for Windows
+# is built once, the first time, into a cache outside the checkout (scripts/build-qt-windows).
+windows:
+	@scripts/install-deps windows
+	@scripts/windows build
+
+test-windows:
+	@scripts/install-deps windows
+	@scripts/windows test
 
 bench:
 	@scripts/install-deps bench
