@@ -58,10 +58,10 @@ int main(int argc, char **argv)
     std::vector<std::uint8_t> bytes;
     for (const auto &path : inputs) {
         if (!readFile(path, bytes)) {
-            std::fprintf(stderr, "%s: cannot read\n", path.c_str());
+            std::fprintf(stderr, "%s: cannot read\n", path.string().c_str());
             return 1;
         }
-        std::fprintf(stderr, "replaying %s (%zu bytes)\n", path.c_str(), bytes.size());
+        std::fprintf(stderr, "replaying %s (%zu bytes)\n", path.string().c_str(), bytes.size());
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::fprintf(stderr, "%zu inputs replayed\n", inputs.size());

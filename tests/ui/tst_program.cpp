@@ -3,8 +3,10 @@
 #include "expected.h"
 #include "fonts.h"
 #include "hatter.h"
+#include "pointer.h"
 #include "recordingfeedback.h"
 #include "sobre.h"
+#include "stacking.h"
 #include "widgets/anipushbutton.h"
 #include "zor_ige11.h"
 
@@ -21,6 +23,7 @@
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
+using testsupport::hover;
 using ui::ZOR_IGE11;
 
 namespace {
@@ -36,17 +39,6 @@ int loadedMenuAndExerciseWindows()
     for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles)
         loaded += ZOR_IGE11::exerciseWindow(profile) ? 1 : 0;
     return loaded;
-}
-
-// Moves the pointer through the widget's own window, whatever lies above it on the screen.
-void hover(QWidget *widget, QPoint position)
-{
-    QWidget *window = widget->window();
-    QTest::mouseMove(window->windowHandle(), widget->mapTo(window, position));
-}
-void hover(QWidget *widget)
-{
-    hover(widget, widget->rect().center());
 }
 
 QString labelText(QWidget *window, const QString &name)
@@ -157,6 +149,7 @@ private:
 void TestProgram::initTestCase()
 {
     ui::registerFontSubstitutions();
+    QVERIFY(testsupport::parkPointer());
 }
 
 void TestProgram::init()
@@ -188,7 +181,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     ZOR_IGE11::start(m_host);
     ui::sobre *splash = ZOR_IGE11::sobreWindow();
     QVERIFY(splash && splash->isVisible());
-    QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(testsupport::staysOnTop(splash));
     QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
     QVERIFY(splash->findChild<QPushButton *>(u"Command1"_s)->isHidden());
     QCOMPARE(timers(splash), u"Timer1 200 ms, Timer2 200 ms"_s);
@@ -206,7 +199,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     QCOMPARE(mainMenus().size(), 1);
     QVERIFY(prepared->isVisible());
     QVERIFY(labelText(prepared, u"Label3"_s).isEmpty());
-    QVERIFY(prepared->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(testsupport::staysOnTop(prepared));
     QVERIFY(ZOR_IGE11::hatterWindow() && ZOR_IGE11::hatterWindow()->isVisible());
     QCOMPARE(ZOR_IGE11::hatterWindow()->windowStates(), Qt::WindowMaximized);
     QCOMPARE(ZOR_IGE11::hatterWindow()->title(),

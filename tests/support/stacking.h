@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace testsupport {
+
+// Whether the window system keeps the shown window above all others, as the window system holds
+// it: Windows' own style of the window, elsewhere the flags of Qt's native window.
+bool staysOnTop(QWidget *window);
+
+} // namespace testsupport

@@ -1,0 +1,10 @@
+#include "stacking.h"
+
+#include <QWidget>
+#include <QWindow>
+
+bool testsupport::staysOnTop(QWidget *window)
+{
+    return window->windowHandle() &&
+           window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
