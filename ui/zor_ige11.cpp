@@ -31,7 +31,16 @@ QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
 
 void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
 {
-    platform::setTopmost(window, insertAfter == StackPosition::Topmost);
+    const bool topmost = insertAfter == StackPosition::Topmost;
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (flags == window->windowFlags())
+        return;
+    // Qt's record of the setting, which a native window made later starts with. QWidget's
+    // setWindowFlags would destroy a native window and map a new one (a flicker, the focus lost, a
+    // new taskbar entry, elsewhere on Wayland); the platform changes the shown one in place.
+    window->overrideWindowFlags(flags);
+    platform::setTopmost(window, topmost);
 }
 
 void ZOR_IGE11::centre(QWidget *window)

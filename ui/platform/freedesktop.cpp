@@ -70,15 +70,8 @@ QMargins frameBeforeFirstMap(QWidget *window)
 
 void setTopmost(QWidget *window, bool topmost)
 {
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (flags == window->windowFlags())
-        return;
-    // QWidget::setWindowFlags would destroy a native window and map a new one (a flicker, the
-    // focus lost, a new taskbar entry, elsewhere on Wayland); QWindow changes the flag in place.
-    window->overrideWindowFlags(flags);
     if (QWindow *native = window->windowHandle())
-        native->setFlags(flags);
+        native->setFlag(Qt::WindowStaysOnTopHint, topmost);
 }
 
 } // namespace platform

@@ -28,8 +28,9 @@ bool renamesAreHeard();
 // none where the window system does not tell it. Creates the native window.
 QMargins frameBeforeFirstMap(QWidget *window);
 
-// Puts the window above all other windows, or back among them, in place: without moving or
-// resizing it, the same native window staying mapped.
+// Puts the window's native window, if it has one yet, above all other windows, or back among
+// them, in place: without moving or resizing it, the same native window staying mapped. The
+// widget's own flags, which a native window made later starts with, are the caller's to set.
 void setTopmost(QWidget *window, bool topmost);
 
 } // namespace ui::platform

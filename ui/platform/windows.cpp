@@ -54,10 +54,6 @@ QMargins frameBeforeFirstMap(QWidget *window)
 
 void setTopmost(QWidget *window, bool topmost)
 {
-    // Qt's record of the setting, which a native window made later starts with.
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    window->overrideWindowFlags(flags);
     if (window->testAttribute(Qt::WA_WState_Created))
         SetWindowPos(reinterpret_cast<HWND>(window->winId()),
                      topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
