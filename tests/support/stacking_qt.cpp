@@ -8,3 +8,8 @@ bool testsupport::staysOnTop(QWidget *window)
     return window->windowHandle() &&
            window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
+
+QRect testsupport::nativeFrame(QWidget *window)
+{
+    return window->windowHandle() ? window->windowHandle()->frameGeometry() : QRect();
+}
