@@ -4,12 +4,14 @@
 #include "platform/freedesktop.h"
 #include "platform/platform.h"
 #include "recordingfeedback.h"
+#include "sobre.h"
 #include "zor_ige11.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegion>
 #include <QTest>
@@ -27,7 +29,9 @@ private Q_SLOTS:
     void applicationMatchesItsDesktopEntry();
     void centredByTheOuterFrame();
     void backgroundStripsCoverItAfterAResize();
+    void maximizedWindowKeepsItsPass_data();
     void maximizedWindowKeepsItsPass();
+    void windowsStayAboveTheBackground();
 };
 
 void TestDesktop::platformChoice()
@@ -81,13 +85,21 @@ void TestDesktop::backgroundStripsCoverItAfterAResize()
     }
 }
 
+void TestDesktop::maximizedWindowKeepsItsPass_data()
+{
+    QTest::addColumn<int>("profile");
+    for (int p = 0; p < 3; ++p)
+        QTest::addRow("zor_ige%d", p + 1) << p;
+}
+
 void TestDesktop::maximizedWindowKeepsItsPass()
 {
     if (!ui::platform::onWayland())
         QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
+    QFETCH(int, profile);
     testsupport::RecordingFeedback feedback;
     ui::ExerciseWindow window(
-        ui::kExerciseProfiles[0], [] {}, &feedback);
+        ui::kExerciseProfiles[profile], [] {}, &feedback);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.chooseFromMainMenu(0);
@@ -110,10 +122,35 @@ void TestDesktop::maximizedWindowKeepsItsPass()
     window.windowHandle()->setWindowStates(Qt::WindowMaximized);
     QTRY_VERIFY(window.width() > design.width() && window.height() > design.height());
     QTRY_COMPARE(painted.size, window.size());
+    // The design, its menu bar and its client area, whole in the middle of the window.
+    const QRect shown = window.menuBar()->geometry().united(window.centralWidget()->geometry());
+    QCOMPARE(shown.size(), design);
+    const QPoint offCentre = shown.center() - window.rect().center();
+    QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1,
+             qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(window.engine().state().currentItem, item);
     QCOMPARE(window.engine().state().shownCount, 1);
     window.windowHandle()->setWindowStates(Qt::WindowNoState);
     QTRY_COMPARE(window.size(), design);
+}
+
+// The main menu and the exercise windows as the program shows them, over its background: which
+// surface lies above which is the compositor's, and tests/ui/wayland-session reads it there.
+void TestDesktop::windowsStayAboveTheBackground()
+{
+    if (!ui::platform::onWayland())
+        QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
+    testsupport::RecordingFeedback feedback;
+    const ui::Host host{&feedback, drill::randomDrawIndex(), [] {}};
+    ui::ZOR_IGE11::start(host);
+    ui::ZOR_IGE11::sobreWindow()->Timer1_Timer();
+    QList<QWidget *> windows{ui::ZOR_IGE11::alapWindow()};
+    for (const ui::ExerciseProfile &profile : ui::kExerciseProfiles)
+        windows.append(ui::ZOR_IGE11::showExerciseWindow(profile));
+    for (QWidget *window : std::as_const(windows))
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    ui::ZOR_IGE11::endProgram();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 int main(int argc, char *argv[])
