@@ -15,10 +15,11 @@ inline constexpr content::DrillItem kItems[] = {
     {u"Mi casa",     u"estar",     u"está",        u"cerca.",          u""},    // 4 accent
     {u"¿Dónde",      u"comer",     u"coméis",      u"?",               u"2 2"}, // 5 closing mark only
     {u"No",          u"caerse",    u"te caigas",   u".",               u"2"},   // 6
+    {u"¡",           u"tener",     u"Ten",         u"cuidado!",        u"2"},   // 7 exclamation opened by the gap
 };
 
 inline constexpr content::ExerciseSet kSets[] = {
-    {u"todo:", 0, 6, u"Todos los tipos ", u""},
+    {u"todo:", 0, 7, u"Todos los tipos ", u""},
     {u"uno:", 2, 2, u"Un solo ítem", u""},
     {u"dos:", 3, 4, u"Dos ítems", u""},
 };

@@ -199,6 +199,8 @@ void TestAnswerCheck::check_data()
         << u"plain"_s << 1 << u"1studiamos"_s << wrong << false << u"1studiamos"_s;
     QTest::newRow("capital after the opening question mark")
         << u"plain"_s << 2 << u"trabajas"_s << capital << true << QString();
+    QTest::newRow("capital after the opening exclamation mark")
+        << u"plain"_s << 7 << u"ten"_s << capital << true << QString();
     QTest::newRow("accented first letter")
         << u"plain"_s << 1 << u"éstudiamos"_s << capitalThenWrong << false << u"Éstudiamos"_s;
     QTest::newRow("inner blanks collapsed where the window does it")

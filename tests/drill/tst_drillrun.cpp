@@ -5,6 +5,7 @@
 #include "testitems.h"
 
 #include <QTest>
+#include <array>
 #include <set>
 #include <tuple>
 
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void mainMenuChoiceDoesNotReset();
     void runningTextJoinsTheSentences();
     void nothingStartsWithoutAChosenSet();
+    void learnersDrawIsUniformAndUnforeseeable();
 };
 
 void TestDrillRun::passShowsEveryItemOnce_data()
@@ -179,6 +181,8 @@ void TestDrillRun::restartRunsTheSameSetAgain()
     QVERIFY(drill.engine.view().solution.visible);
     const QList<int> second = drill.answerUntilEnd(7);
     QCOMPARE(std::set<int>(second.begin(), second.end()), (std::set<int>{38, 39, 40, 41, 42, 43}));
+    drill.engine.chooseSet(0); // another set: Comenzar again
+    QCOMPARE(drill.engine.view().startCaption, kStart);
 }
 
 void TestDrillRun::setChangeMidPass()
@@ -301,14 +305,18 @@ void TestDrillRun::solutionButtonHidesAtTheEnd()
     drill.engine.chooseSet(0);
     drill.engine.start();
     bool visibleDuringMessage = false;
-    bool nextDisabledDuringMessage = false;
+    drill::DrillView duringMessage;
     drill.feedback.onMessage = [&] {
         visibleDuringMessage = drill.engine.view().solution.visible;
-        nextDisabledDuringMessage = !drill.engine.view().next.enabled;
+        duringMessage = drill.engine.view();
     };
     drill.answerUntilEnd(100);
     QCOMPARE(visibleDuringMessage, visibleDuringEndMessage);
-    QVERIFY(nextDisabledDuringMessage);
+    // Siguiente goes before the message; Comenzar comes back, as Recomenzar, once it is closed.
+    QVERIFY(!duringMessage.next.enabled && !duringMessage.nextIsDefault);
+    QVERIFY(!duringMessage.start.enabled);
+    QCOMPARE(duringMessage.startCaption, kStart);
+    QCOMPARE(drill.feedback.icons, QList<drill::MessageIcon>{drill::MessageIcon::Exclamation});
     QVERIFY(!drill.engine.view().solution.visible);
 }
 
@@ -387,6 +395,28 @@ void TestDrillRun::nothingStartsWithoutAChosenSet()
     QVERIFY(drill.feedback.events.isEmpty());
     QCOMPARE(drill.engine.view().next.visible, before.next.visible);
     QCOMPARE(drill.engine.state().shownCount, qint16(0));
+}
+
+// Each item of a range as likely as every other (7000 draws of 7: 1000 each, give or take 29),
+// and no two learners' passes alike.
+void TestDrillRun::learnersDrawIsUniformAndUnforeseeable()
+{
+    const drill::DrawIndex draw = drill::randomDrawIndex();
+    std::array<int, 7> counts{};
+    for (int k = 0; k < 7000; ++k) {
+        const int index = draw(7);
+        QVERIFY(index >= 0 && index < 7);
+        ++counts[index];
+    }
+    for (const int count : counts)
+        QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
+    const auto twenty = [](drill::DrawIndex of) {
+        QList<int> drawn;
+        for (int k = 0; k < 20; ++k)
+            drawn.append(of(1000));
+        return drawn;
+    };
+    QVERIFY(twenty(drill::randomDrawIndex()) != twenty(drill::randomDrawIndex()));
 }
 
 QTEST_GUILESS_MAIN(TestDrillRun)

@@ -56,4 +56,11 @@ inline QString shownText()
     return qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->text();
 }
 
+// Whether the box on show has the icon given and an OK button only.
+inline bool shownWith(QMessageBox::Icon icon)
+{
+    const auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    return box->icon() == icon && box->standardButtons() == QMessageBox::Ok;
+}
+
 } // namespace testsupport

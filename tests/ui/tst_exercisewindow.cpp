@@ -190,10 +190,11 @@ void TestExerciseWindow::wholePassByKeyboard()
         QCOMPARE(command1->text(), u"&Recomenzar"_s);
         QVERIFY(command1->isEnabled());
         QCOMPARE(QApplication::focusWidget(), command1);
-        QCOMPARE(w.find<QPlainTextEdit>(u"Text5"_s)->toPlainText(),
-                 w.window->engine().state().runningText);
-        QCOMPARE(w.find<QPlainTextEdit>(u"Text5"_s)->textCursor().position(),
-                 int(w.window->engine().state().runningText.size()));
+        // The whole running text, its caret at the end and the newest sentence in view.
+        const auto *text5 = w.find<QPlainTextEdit>(u"Text5"_s);
+        QCOMPARE(text5->toPlainText(), w.window->engine().state().runningText);
+        QCOMPARE(text5->textCursor().position(), int(text5->toPlainText().size()));
+        QVERIFY(text5->viewport()->rect().contains(text5->cursorRect()));
         QVERIFY(!w.find(w.solution())->isVisible());
 
         // Enter after the end of a pass presses nothing, however long it is held.
@@ -286,10 +287,7 @@ void TestExerciseWindow::onTopToggle()
     QFETCH(int, profile);
     Window w(profile);
     // It opens in the middle of the screen by its outer frame, above all other windows.
-    const QPoint offCentre =
-        w.window->frameGeometry().center() - w.window->screen()->geometry().center();
-    QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1,
-             qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY(testsupport::centredByItsFrame(w.window));
     auto *onTop = w.find<QAction>(u"mnuOntop"_s);
     QVERIFY(onTop->isChecked());
     QVERIFY(testsupport::staysOnTop(w.window));

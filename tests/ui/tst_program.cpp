@@ -149,6 +149,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     ui::sobre *splash = ZOR_IGE11::sobreWindow();
     QVERIFY(splash && splash->isVisible());
     QVERIFY(testsupport::staysOnTop(splash));
+    QVERIFY(testsupport::centredByItsFrame(splash));
     QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
     QVERIFY(splash->findChild<QPushButton *>(u"Command1"_s)->isHidden());
     QCOMPARE(timers(splash), u"Timer1 200 ms, Timer2 200 ms"_s);
@@ -167,6 +168,7 @@ void TestProgram::startUpHandsOverToTheMainMenu()
     QVERIFY(prepared->isVisible());
     QVERIFY(labelText(prepared, u"Label3"_s).isEmpty());
     QVERIFY(testsupport::staysOnTop(prepared));
+    QVERIFY(testsupport::centredByItsFrame(prepared));
     QVERIFY(ZOR_IGE11::hatterWindow() && ZOR_IGE11::hatterWindow()->isVisible());
     QCOMPARE(ZOR_IGE11::hatterWindow()->windowStates(), Qt::WindowMaximized);
     QCOMPARE(ZOR_IGE11::hatterWindow()->title(),
@@ -411,6 +413,7 @@ void TestProgram::anOpenMessageBoxHoldsTheProgramStill()
                                    QCOMPARE(box->role(), QAccessible::AlertMessage);
                                    alert = box->text(QAccessible::Value);
                                    QCOMPARE(alert, shownText());
+                                   QVERIFY(testsupport::shownWith(QMessageBox::Information));
                                }}))
         return;
     QCOMPARE(whileOpen, u"splash 0"_s);
@@ -492,6 +495,7 @@ void TestProgram::heldWorkWaitsThroughTwoBoxes()
             m_host, submit, exercise.data(),
             {[&] {
                  QCOMPARE(shownText(), u"¡Atención a las mayúsculas!"_s);
+                 QVERIFY(testsupport::shownWith(QMessageBox::Warning));
                  first = QApplication::activeModalWidget();
                  QTest::mouseClick(exercise->findChild<QPushButton *>(u"Command3"_s),
                                    Qt::LeftButton);
@@ -500,6 +504,7 @@ void TestProgram::heldWorkWaitsThroughTwoBoxes()
              },
              [&] {
                  QCOMPARE(shownText(), u"No es correcto. Vuelva a probarlo."_s);
+                 QVERIFY(testsupport::shownWith(QMessageBox::Warning));
                  // Once the first box has gone, and what its going set off has run.
                  QTRY_VERIFY(!first);
                  QCoreApplication::processEvents();
