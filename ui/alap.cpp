@@ -4,7 +4,6 @@
 #include "helptexts.h"
 #include "hints.h"
 #include "hintsources.h"
-#include "platform/platform.h"
 #include "sobre.h"
 #include "zor_ige11.h"
 
@@ -24,7 +23,6 @@ alap::alap(QWidget *parent)
     : QMainWindow(parent)
 {
     ui.setupUi(this);
-    platform::fitFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ZOR_IGE11::fitClientToControls(this);
     ui.Command1->setAutoDefault(true); // Enter on the focused exit button presses it

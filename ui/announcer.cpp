@@ -56,7 +56,7 @@ private:
 Announcer::Announcer(QWidget *control)
     : QObject(control)
 {
-    if (platform::renamesAreHeard())
+    if (platform::hasCapability(platform::Capability::RenamesAreHeard))
         return;
     m_id = QAccessible::registerAccessibleInterface(new Notification(control->window()));
     control->installEventFilter(this);
@@ -79,7 +79,7 @@ bool Announcer::eventFilter(QObject *watched, QEvent *event)
 
 void Announcer::announce(const QString &text)
 {
-    if (!m_id || !m_focusSeen)
+    if (!m_id || !m_focusSeen || platform::announce(text))
         return;
     auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
     notification->setName(text);

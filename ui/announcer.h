@@ -9,9 +9,10 @@ class QWidget;
 namespace ui {
 
 // Says the new name of a focused control where screen readers would not hear Qt's name change (the
-// platform tells where: before Qt 6.8 the AT-SPI bridge sends it without the name). There it shows
-// a notification with no widget of its own, which screen readers read as it appears; elsewhere the
-// control's own name change is heard, and the announcer stays silent so nothing is said twice.
+// platform tells where: before Qt 6.8 the AT-SPI bridge sends it without the name). There the
+// platform says it in a way of its own where it has one, or the announcer shows a notification
+// with no widget of its own, which screen readers read as it appears; elsewhere the control's own
+// name change is heard, and the announcer stays silent so nothing is said twice.
 class Announcer : public QObject
 {
 public:

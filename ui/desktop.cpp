@@ -1,6 +1,5 @@
 #include "desktop.h"
 
-#include "fonts.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -47,7 +46,6 @@ std::unique_ptr<QApplication> createApplication(int &argc, char **argv)
     QApplication::setApplicationName(u"zor"_s);
     QApplication::setDesktopFileName(u"org.example.zor"_s);
     QApplication::setWindowIcon(QIcon(u":/pictures/alap.ico"_s));
-    registerFontSubstitutions();
     platform::afterApplication(*application);
     return application;
 }

@@ -1,7 +1,6 @@
 #include "exerciseprofile.h"
 
 #include "helptexts.h"
-#include "platform/platform.h"
 #include "ui_zor_ige1.h"
 #include "ui_zor_ige2.h"
 #include "ui_zor_ige3.h"
@@ -13,7 +12,6 @@ template <typename Design> void setup(QMainWindow *window)
 {
     Design design;
     design.setupUi(window);
-    platform::fitFonts(window);
 }
 
 constexpr QStringView kZorIge1SetButtons[] = {u"Command5", u"Command6",  u"Command7", u"Command8",

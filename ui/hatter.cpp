@@ -70,13 +70,15 @@ hatter::hatter(QWindow *parent)
     setTitle(design.windowTitle());
     resize(design.size());
     m_backColour = ui.centralwidget->palette().color(ui.centralwidget->backgroundRole());
-    // A Wayland compositor shows a window only once its own surface has a picture, whatever its
-    // child windows paint: there the background paints itself, and keeps its buffer, which the
-    // compositor may go on reading.
-    for (int k = 0; k < (platform::onWayland() ? 0 : kStrips); ++k) {
+    // Where a window shows only once its own surface has a picture, whatever its child windows
+    // paint, the background paints itself, and keeps its buffer, which the window system may go
+    // on reading.
+    const bool strips = platform::hasCapability(platform::Capability::CoveredWindowShows);
+    for (int k = 0; k < (strips ? kStrips : 0); ++k) {
         m_strips.append(new Strip(this, m_backColour));
         m_strips.back()->show();
     }
+    platform::holdBelowTheOthers(this);
 }
 
 void hatter::Form_Load()

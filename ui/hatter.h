@@ -10,8 +10,8 @@ namespace ui {
 // The maximized light-yellow background behind every other window of the program. It has no
 // controls, so it is a bare window covered by strips of its colour. Each strip paints through a
 // buffer of its own size that it drops after the paint: a buffer of the whole screen, lasting
-// or only for a paint, would be the largest piece of the program's memory. On Wayland, where a
-// window's own surface must have a picture to be seen, it paints itself instead.
+// or only for a paint, would be the largest piece of the program's memory. Where a window's own
+// surface must have a picture to be seen, it paints itself instead.
 class hatter : public QWindow
 {
     Q_OBJECT

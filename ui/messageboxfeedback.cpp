@@ -1,5 +1,7 @@
 #include "messageboxfeedback.h"
 
+#include "platform/platform.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,7 +15,7 @@ MessageBoxFeedback::MessageBoxFeedback(QWidget *parent, std::function<void()> be
 
 void MessageBoxFeedback::beep()
 {
-    QApplication::beep();
+    platform::beep();
 }
 
 void MessageBoxFeedback::message(const QString &title, const QString &text, drill::MessageIcon icon)

@@ -1,7 +1,6 @@
 #include "sobre.h"
 
 #include "helptexts.h"
-#include "platform/platform.h"
 #include "zor_ige11.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@ sobre::sobre(QWidget *parent)
     : QMainWindow(parent)
 {
     ui.setupUi(this);
-    platform::fitFonts(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sizeHint());
     m_timer1.setObjectName(QStringLiteral("Timer1"));
@@ -35,7 +33,7 @@ void sobre::Form_Load()
     ZOR_IGE11::centre(this);
     ZOR_IGE11::SetWindowPos(this, StackPosition::Topmost);
     showFrame(0);
-    show();
+    setVisible(true); // at its design's size: show() may make it full-screen
     if (ZOR_IGE11::splashDone == 0) {
         setCursor(Qt::WaitCursor);
         ui.Command1->setVisible(false);

@@ -22,6 +22,13 @@ QPointer<alap> g_alap;
 QPointer<hatter> g_hatter;
 QPointer<ExerciseWindow> g_exerciseWindows[std::size(kExerciseProfiles)];
 
+// At its design's size on every platform: show() lets one make a window full-screen where that is
+// its custom, as a browser's page does.
+void showAsDesigned(QWidget *window)
+{
+    window->setVisible(true);
+}
+
 QPointer<ExerciseWindow> &exerciseSlot(const ExerciseProfile &profile)
 {
     return g_exerciseWindows[&profile - kExerciseProfiles];
@@ -38,13 +45,17 @@ void ZOR_IGE11::SetWindowPos(QWidget *window, StackPosition insertAfter)
         return;
     // Qt's record of the setting, which a native window made later starts with. QWidget's
     // setWindowFlags would destroy a native window and map a new one (a flicker, the focus lost, a
-    // new taskbar entry, elsewhere on Wayland); the platform changes the shown one in place.
+    // new taskbar entry, elsewhere on the screen); the platform changes the shown one in place,
+    // where the window system lets a program stack its windows.
     window->overrideWindowFlags(flags);
-    platform::setTopmost(window, topmost);
+    if (platform::hasCapability(platform::Capability::StackWindows))
+        platform::setTopmost(window, topmost);
 }
 
 void ZOR_IGE11::centre(QWidget *window)
 {
+    if (!platform::hasCapability(platform::Capability::PlaceWindows))
+        return; // the window system places it
     beforeFirstMap(window, [window](const QMargins &frame) {
         const QPoint client =
             centredClientPosition(window->screen()->geometry(), window->size(), frame);
@@ -74,7 +85,7 @@ sobre *ZOR_IGE11::showSobre()
 {
     if (!g_sobre)
         g_sobre = new sobre(); // its Form_Load runs now
-    g_sobre->show();
+    showAsDesigned(g_sobre);
     return g_sobre;
 }
 std::unique_ptr<alap> ZOR_IGE11::prepareAlap()
@@ -95,7 +106,7 @@ alap *ZOR_IGE11::showAlap(std::unique_ptr<alap> prepared)
         g_alap = prepared ? prepared.release() : new alap();
         g_alap->Form_Load();
     }
-    g_alap->show();
+    showAsDesigned(g_alap);
     return g_alap;
 }
 
@@ -114,7 +125,7 @@ ExerciseWindow *ZOR_IGE11::showExerciseWindow(const ExerciseProfile &profile)
     if (!slot)
         slot = new ExerciseWindow(
             profile, [] { showAlap(); }, g_host->feedback, g_host->drawIndex);
-    slot->show();
+    showAsDesigned(slot);
     return slot;
 }
 

@@ -2,9 +2,9 @@
 #include "exercisewindow.h"
 #include "hatter.h"
 #include "platform/freedesktop.h"
-#include "platform/platform.h"
 #include "recordingfeedback.h"
 #include "sobre.h"
+#include "testmain.h"
 #include "zor_ige11.h"
 
 #include <QApplication>
@@ -19,7 +19,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// Runs in the application object that the program itself creates.
 class TestDesktop : public QObject
 {
     Q_OBJECT
@@ -94,7 +93,7 @@ void TestDesktop::maximizedWindowKeepsItsPass_data()
 
 void TestDesktop::maximizedWindowKeepsItsPass()
 {
-    if (!ui::platform::onWayland())
+    if (!QGuiApplication::platformName().startsWith(u"wayland"))
         QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
     QFETCH(int, profile);
     testsupport::RecordingFeedback feedback;
@@ -138,7 +137,7 @@ void TestDesktop::maximizedWindowKeepsItsPass()
 // surface lies above which is the compositor's, and tests/ui/wayland-session reads it there.
 void TestDesktop::windowsStayAboveTheBackground()
 {
-    if (!ui::platform::onWayland())
+    if (!QGuiApplication::platformName().startsWith(u"wayland"))
         QSKIP("tests/ui/wayland-session runs this on a Wayland compositor");
     testsupport::RecordingFeedback feedback;
     const ui::Host host{&feedback, drill::randomDrawIndex(), [] {}};
@@ -153,12 +152,6 @@ void TestDesktop::windowsStayAboveTheBackground()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-int main(int argc, char *argv[])
-{
-    const auto application = ui::createApplication(argc, argv);
-    TestDesktop test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+ZOR_TEST_MAIN(TestDesktop)
 
 #include "tst_desktop.moc"

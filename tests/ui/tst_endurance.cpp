@@ -1,6 +1,6 @@
 #include "exercisewindow.h"
-#include "fonts.h"
 #include "recordingfeedback.h"
+#include "testmain.h"
 #include "zor_ige11.h"
 
 #include <QFile>
@@ -62,7 +62,6 @@ private Q_SLOTS:
 
 void TestEndurance::fiveHundredVisitsDoNotGrowMemory()
 {
-    ui::registerFontSubstitutions();
     testsupport::RecordingFeedback feedback;
     // Warm up: fonts, styles and glyph caches fill on the first visits.
     for (int round = 0; round < 100; ++round)
@@ -79,5 +78,5 @@ void TestEndurance::fiveHundredVisitsDoNotGrowMemory()
     QVERIFY2(grown <= 2048, qPrintable(u"grew by %1 KiB"_s.arg(grown)));
 }
 
-QTEST_MAIN(TestEndurance)
+ZOR_TEST_MAIN(TestEndurance)
 #include "tst_endurance.moc"

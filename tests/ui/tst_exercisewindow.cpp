@@ -1,10 +1,10 @@
 #include "exercisewindow.h"
 #include "expected.h"
-#include "fonts.h"
 #include "pointer.h"
 #include "realboxes.h"
 #include "recordingfeedback.h"
 #include "stacking.h"
+#include "testmain.h"
 #include "typing.h"
 #include "zor_ige11.h"
 
@@ -137,7 +137,6 @@ private Q_SLOTS:
 
 void TestExerciseWindow::initTestCase()
 {
-    ui::registerFontSubstitutions();
     QVERIFY(testsupport::parkPointer());
 }
 
@@ -526,5 +525,5 @@ void TestExerciseWindow::closingWhileAMessageIsOpen()
     QCOMPARE(w.mainMenuShown, 1);
 }
 
-QTEST_MAIN(TestExerciseWindow)
+ZOR_TEST_MAIN(TestExerciseWindow)
 #include "tst_exercisewindow.moc"

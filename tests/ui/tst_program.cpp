@@ -1,13 +1,13 @@
 #include "alap.h"
 #include "exercisewindow.h"
 #include "expected.h"
-#include "fonts.h"
 #include "hatter.h"
 #include "pointer.h"
 #include "realboxes.h"
 #include "recordingfeedback.h"
 #include "sobre.h"
 #include "stacking.h"
+#include "testmain.h"
 #include "widgets/anipushbutton.h"
 #include "zor_ige11.h"
 
@@ -115,7 +115,6 @@ private:
 
 void TestProgram::initTestCase()
 {
-    ui::registerFontSubstitutions();
     QVERIFY(testsupport::parkPointer());
 }
 
@@ -517,5 +516,5 @@ void TestProgram::heldWorkWaitsThroughTwoBoxes()
     QVERIFY(ZOR_IGE11::alapWindow());
 }
 
-QTEST_MAIN(TestProgram)
+ZOR_TEST_MAIN(TestProgram)
 #include "tst_program.moc"

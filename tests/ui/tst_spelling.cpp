@@ -9,6 +9,7 @@
 #include "recordingfeedback.h"
 #include "sobre.h"
 #include "spokenitem.h"
+#include "testmain.h"
 #include "zor_ige11.h"
 
 #include <QMap>
@@ -137,5 +138,5 @@ void TestSpelling::everyTextOfTheProgram()
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u'\n')));
 }
 
-QTEST_MAIN(TestSpelling)
+ZOR_TEST_MAIN(TestSpelling)
 #include "tst_spelling.moc"

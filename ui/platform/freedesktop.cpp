@@ -1,28 +1,25 @@
 #include "freedesktop.h"
 
-#include "fonts.h"
+#include "metrictwins.h"
 #include "platform.h"
 #include "wayland.h"
 #include "x11.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QVersionNumber>
 #include <QWidget>
 #include <QWindow>
 
-namespace ui {
+namespace ui::platform {
+namespace {
 
-void registerFontSubstitutions()
+bool onWayland()
 {
-    using namespace Qt::Literals::StringLiterals;
-    QFont::insertSubstitutions(u"MS Sans Serif"_s, {u"Liberation Sans"_s, u"DejaVu Sans"_s});
-    QFont::insertSubstitutions(u"Arial"_s, {u"Liberation Sans"_s, u"DejaVu Sans"_s});
-    QFont::insertSubstitutions(u"Times New Roman"_s, {u"Liberation Serif"_s, u"DejaVu Serif"_s});
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-namespace platform {
+} // namespace
 
 QByteArray platformFor(const DisplayEnvironment &environment)
 {
@@ -31,6 +28,22 @@ QByteArray platformFor(const DisplayEnvironment &environment)
     if (!environment.qtPlatform.isEmpty() || !wayland || environment.x11Display.isEmpty())
         return {};
     return "xcb;wayland"; // Wayland still, should the X server refuse the connection
+}
+
+// A Wayland compositor places and stacks every window itself, and shows one only once its own
+// surface has a picture. Before Qt 6.8 the AT-SPI bridge sends a name change without the name,
+// and screen readers drop it: the Qt the program runs on, not the one it was built with, tells.
+bool hasCapability(Capability capability)
+{
+    switch (capability) {
+    case Capability::PlaceWindows:
+    case Capability::StackWindows:
+    case Capability::CoveredWindowShows:
+        return !onWayland();
+    case Capability::RenamesAreHeard:
+        return QLibraryInfo::version() >= QVersionNumber(6, 8);
+    }
+    return false;
 }
 
 void beforeApplication()
@@ -44,23 +57,15 @@ void beforeApplication()
 
 void afterApplication(QApplication &application)
 {
+    substituteMetricTwins(Twins::Always);
     if (onWayland())
         fitWindowsToWayland(application);
 }
 
-bool onWayland()
+void holdBelowTheOthers(QWindow *background)
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-// The designs' Windows families resolve to their metric twins (registerFontSubstitutions).
-void fitFonts(QWidget *) {}
-
-// Before Qt 6.8 the AT-SPI bridge sends a name change without the name, and screen readers drop
-// it. The Qt the program runs on, not the one it was built with, sends it.
-bool renamesAreHeard()
-{
-    return QLibraryInfo::version() >= QVersionNumber(6, 8);
+    if (onWayland())
+        keepAboveOnWayland(background);
 }
 
 QMargins frameBeforeFirstMap(QWidget *window)
@@ -74,5 +79,14 @@ void setTopmost(QWidget *window, bool topmost)
         native->setFlag(Qt::WindowStaysOnTopHint, topmost);
 }
 
-} // namespace platform
-} // namespace ui
+void beep()
+{
+    QApplication::beep();
+}
+
+bool announce(const QString &)
+{
+    return false;
+}
+
+} // namespace ui::platform

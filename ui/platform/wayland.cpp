@@ -1,15 +1,15 @@
 #include "wayland.h"
 
-#include "hatter.h"
-#include "zor_ige11.h"
-
 #include <QApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QWindow>
 
 namespace ui::platform {
 namespace {
+
+QPointer<QWindow> g_background;
 
 // Qt's title bar on Wayland offers every window a maximize button, and the compositor may
 // maximize any window itself (weston: Super+Shift+M); a maximized window must take the size it
@@ -39,10 +39,9 @@ protected:
         // A widget's native window shows after the widget, which has set its sizes: right before
         // the map.
         window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-        QWindow *background = ZOR_IGE11::hatterWindow();
-        if (background && window != background && window->type() == Qt::Window &&
+        if (g_background && window != g_background && window->type() == Qt::Window &&
             !window->transientParent())
-            window->setTransientParent(background);
+            window->setTransientParent(g_background);
         return false;
     }
 };
@@ -52,6 +51,11 @@ protected:
 void fitWindowsToWayland(QApplication &application)
 {
     application.installEventFilter(new WaylandWindows(&application));
+}
+
+void keepAboveOnWayland(QWindow *background)
+{
+    g_background = background;
 }
 
 } // namespace ui::platform
