@@ -1,5 +1,6 @@
 # The two everyday commands, `make run` and `make test`, over the CMake presets.
-.PHONY: run test package bench dump-content deps format clean fuzz windows test-windows
+.PHONY: run test package bench dump-content deps format clean fuzz windows test-windows web test-web \
+	serve-web bench-web
 
 deps:
 	@scripts/install-deps
@@ -38,6 +39,24 @@ windows:
 test-windows:
 	@scripts/install-deps windows
 	@scripts/windows test
+
+# Web browsers: build/web, ready for any static web server, and the tests in headless Chromium.
+# Built with Debian 13's emscripten (on other hosts in a Debian 13 system that debootstrap makes),
+# against a Qt built once into the cache (scripts/build-qt-web).
+web:
+	@scripts/install-deps web
+	@scripts/web build
+
+test-web:
+	@scripts/install-deps web
+	@scripts/web test
+
+serve-web:
+	@scripts/web serve
+
+bench-web:
+	@scripts/install-deps web
+	@scripts/web bench
 
 bench:
 	@scripts/install-deps bench

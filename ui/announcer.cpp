@@ -79,7 +79,9 @@ bool Announcer::eventFilter(QObject *watched, QEvent *event)
 
 void Announcer::announce(const QString &text)
 {
-    if (!m_id || !m_focusSeen || platform::announce(text))
+    // A platform with a way of its own says each new name; a notification is shown only where a
+    // screen reader would not read the name as the focus comes back.
+    if (platform::announce(text) || !m_id || !m_focusSeen)
         return;
     auto *notification = static_cast<Notification *>(QAccessible::accessibleInterface(m_id));
     notification->setName(text);

@@ -24,6 +24,9 @@ inline void hover(QWidget *widget)
 // windows that appear under it, the main menu in the middle of the screen among them.
 inline bool parkPointer()
 {
+#ifdef Q_OS_WASM
+    return true; // a page cannot move the pointer, and the browser's moves only when it is moved
+#endif
     QWidget corner(nullptr, Qt::FramelessWindowHint);
     corner.setGeometry(0, 0, 8, 8);
     corner.show();
