@@ -3,10 +3,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDirIterator>
 #include <QFontDatabase>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -35,12 +35,11 @@ emscripten::val onPage(const char *function, const Arguments &...arguments)
 }
 
 // A browser lets the program have no font of the system: the designs' metric twins come with the
-// page (fonts-liberation), in the program's resources.
+// page (fonts-liberation), in the program's resources, whichever ui/CMakeLists.txt puts there.
 void addDesignFonts()
 {
-    for (const char *file : {":/fonts/LiberationSans-Regular.ttf",
-                             ":/fonts/LiberationSans-Bold.ttf", ":/fonts/LiberationSerif-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    for (QDirIterator fonts(QStringLiteral(":/fonts")); fonts.hasNext();)
+        QFontDatabase::addApplicationFont(fonts.next());
 }
 
 // Qt's bridge makes an element of the page's accessibility tree for every control, named by the
